@@ -1,0 +1,7 @@
+#include "ActivePuzzle.h"
+
+namespace basPuzzles {
+
+PuzzleRecord ActivePuzzle;
+
+} // namespace basPuzzles
