@@ -1,5 +1,21 @@
 #include "Accessories.h"
 
-void Accessories::showAbout(const QWidget &) {}
+#include "frmAbout.h"
+
+Accessories::Accessories(const AboutServices &aboutServices)
+    : aboutServices_(aboutServices) {}
+
+Accessories::~Accessories() {
+    delete about_;
+}
+
+void Accessories::showAbout(const QWidget &gameWindow) {
+    if (!about_) {
+        about_ = new frmAbout(gameWindow, aboutServices_);
+    }
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
+}
 
 void Accessories::showInstructions() {}

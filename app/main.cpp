@@ -1,4 +1,6 @@
 #include "accessory/Accessories.h"
+#include "accessory/SystemRegistry.h"
+#include "accessory/SystemServices.h"
 #include "app/AppInfo.h"
 #include "app/QtDialogs.h"
 #include "app/frmSplash.h"
@@ -9,8 +11,7 @@
 
 #include <memory>
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(appinfo::Title);
     QApplication::setApplicationVersion(appinfo::versionText());
@@ -19,7 +20,9 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     QtDialogs dialogs;
-    Accessories accessories;
+    SystemRegistry registry;
+    SystemServices system;
+    Accessories accessories({registry, system, system, system, dialogs});
     std::unique_ptr<frmWords> game;
 
     auto *splash = new frmSplash([&] {

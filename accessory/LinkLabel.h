@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QLabel>
+
+// A label that acts as a link: a click on it, or Space or Enter while it has
+// the focus, emits clicked. It reports mouse movement over it so that its
+// owner can set its pointer.
+class LinkLabel final : public QLabel {
+    Q_OBJECT
+
+public:
+    LinkLabel(const QString &text, QWidget *parent);
+
+signals:
+    void clicked();
+    void mouseMoved();
+
+protected:
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+};

@@ -1,0 +1,20 @@
+#include "SystemServices.h"
+
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QProcess>
+#include <QUrl>
+
+bool SystemServices::start(const QString &path) {
+    // The whole path is the program's name: a path with spaces is not split.
+    return !path.isEmpty() && QProcess::startDetached(path, {});
+}
+
+bool SystemServices::isNormalFile(const QString &path) const {
+    const QFileInfo file(path);
+    return file.isFile() && !file.isHidden();
+}
+
+void SystemServices::open(const QUrl &url) {
+    QDesktopServices::openUrl(url);
+}
