@@ -52,6 +52,8 @@ frmAbout::frmAbout(const QWidget &gameWindow, const AboutServices &services)
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twips::size(5595, 5430));
+    // The designed face of every control that names no other.
+    setFont(fonts::desktopSans(8.25));
     createControls();
     setDesignTabOrder();
     Form_Load(gameWindow);
@@ -113,6 +115,7 @@ void frmAbout::setDesignTabOrder() {
     for (qsizetype i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
+    cmdOK->setFocus();
 }
 
 void frmAbout::Form_Load(const QWidget &gameWindow) {
