@@ -7,7 +7,7 @@
 
 bool SystemServices::start(const QString &path) {
     // The whole path is the program's name: a path with spaces is not split.
-    return !path.isEmpty() && QProcess::startDetached(path, {});
+    return QProcess::startDetached(path, {});
 }
 
 bool SystemServices::isNormalFile(const QString &path) const {
