@@ -69,7 +69,7 @@ constexpr std::array<CatalogPuzzle, CatalogSize> PuzzleCatalog{{
          {"A Swimming Bird with a Flat Bill", "To Lower the Head Quickly", "Duck", 2},
          {"A Basin with a Drain", "To Go Under the Surface", "Sink", 3},
          {"A Large Mass of Stone", "To Sway Gently Back and Forth", "Rock", 1},
-         {"A Field for Sports", "The Highness or Lowness of a Sound", "Pitch", 1},
+         {"A Sticky Black Substance Like Tar", "The Highness or Lowness of a Sound", "Pitch", 1},
          {"A Postage Label", "To Bring the Foot Down Hard", "Stamp", 1},
      }},
      .FinalClue = "To Reject with Contempt:",
@@ -158,7 +158,7 @@ constexpr std::array<CatalogPuzzle, CatalogSize> PuzzleCatalog{{
     {.Items = {{
          {"A Short Written Message", "A Single Musical Sound", "Note", 1},
          {"A Small Biting Parasite", "The Sound of a Clock", "Tick", 2},
-         {"A Public Garden", "To Leave a Car", "Park", 1},
+         {"A Public Garden", "To Stop and Leave a Vehicle", "Park", 1},
          {"A Strip of Cloth Worn Around the Neck", "An Equal Score in a Game", "Tie", 1},
          {"A Thorny Flower", "Went Up", "Rose", 1},
      }},
