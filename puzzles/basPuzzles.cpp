@@ -14,15 +14,13 @@ namespace {
 static_assert(std::tuple_size_v<decltype(CatalogPuzzle::Items)> == decltype(PuzzleRecord::Answers)::size(),
               "a catalog puzzle has one item per answer row");
 
-QString toQString(std::string_view text)
-{
+QString toQString(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace
 
-void LoadPuzzle(const std::int16_t &puzzleNumber)
-{
+void LoadPuzzle(const std::int16_t &puzzleNumber) {
     if (puzzleNumber < 1 || puzzleNumber > CatalogSize)
         return;
 

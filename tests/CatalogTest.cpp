@@ -28,11 +28,10 @@ const QStringList FinalAnswers = {
     "Crowd", "Black", "Erode", "Trace", "Track", "Crate", "Snack", "Stone", "Strip", "Route"};
 
 // Inside a phrase these stay lower case; every other word is capitalised.
-const QSet<QString> ShortWords = {"of", "a",   "the",  "to", "for", "or",   "in",  "with", "by",
-                                  "and", "an", "on", "from", "as", "that", "are", "at"};
+const QSet<QString> ShortWords = {"of",  "a",  "the", "to",   "for", "or",   "in",  "with", "by",
+                                  "and", "an", "on",  "from", "as",  "that", "are", "at"};
 
-bool isTitleCase(const QString &phrase)
-{
+bool isTitleCase(const QString &phrase) {
     const QStringList words = phrase.split(u' ');
     for (qsizetype i = 0; i < words.size(); ++i) {
         const QString bare = QString(words.at(i)).remove(u',');
@@ -45,20 +44,18 @@ bool isTitleCase(const QString &phrase)
     return true;
 }
 
-bool isPlainAscii(const QString &text)
-{
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7f; });
+bool isPlainAscii(const QString &text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7f; });
 }
 
-QString sortedLowerLetters(const QString &text)
-{
+QString sortedLowerLetters(const QString &text) {
     QString letters = text.toLower();
     std::sort(letters.begin(), letters.end());
     return letters;
 }
 
-QStringList formViolations(const PuzzleRecord &puzzle)
-{
+QStringList formViolations(const PuzzleRecord &puzzle) {
     static const QRegularExpression answerForm(QStringLiteral("^[A-Z][a-z]{1,9}$"));
     static const QRegularExpression finalAnswerForm(QStringLiteral("^[A-Z][a-z]{4}$"));
     QStringList broken;
@@ -67,18 +64,26 @@ QStringList formViolations(const PuzzleRecord &puzzle)
         const QString &answer = puzzle.Answers(slot);
         const std::int16_t position = puzzle.MarkedPositions(slot);
         if (!answerForm.match(answer).hasMatch())
-            broken << QStringLiteral("answer %1 \"%2\" is not one capitalised word of 2 to 10 letters").arg(slot).arg(answer);
+            broken << QStringLiteral("answer %1 \"%2\" is not one capitalised word of 2 to 10 letters")
+                          .arg(slot)
+                          .arg(answer);
         if (position < 1 || position > 9 || position > answer.size())
-            broken << QStringLiteral("marked position %1 of \"%2\" is outside 1 to 9 or the word").arg(position).arg(answer);
+            broken << QStringLiteral("marked position %1 of \"%2\" is outside 1 to 9 or the word")
+                          .arg(position)
+                          .arg(answer);
         else
             marked += answer.at(position - 1);
     }
     for (std::int16_t index = 1; index <= 10; ++index) {
         const QString &definition = puzzle.Definitions(index);
         if (definition.size() < 3 || definition.size() > 65)
-            broken << QStringLiteral("definition %1 \"%2\" is not 3 to 65 characters").arg(index).arg(definition);
+            broken << QStringLiteral("definition %1 \"%2\" is not 3 to 65 characters")
+                          .arg(index)
+                          .arg(definition);
         if (!isPlainAscii(definition) || !isTitleCase(definition))
-            broken << QStringLiteral("definition %1 \"%2\" is not plain ASCII title case").arg(index).arg(definition);
+            broken << QStringLiteral("definition %1 \"%2\" is not plain ASCII title case")
+                          .arg(index)
+                          .arg(definition);
     }
     const QString &clue = puzzle.FinalClue;
     QString cluePhrase = clue.chopped(clue.endsWith(QStringLiteral(" :")) ? 2 : 1);
@@ -87,9 +92,11 @@ QStringList formViolations(const PuzzleRecord &puzzle)
     if (!isPlainAscii(clue) || !isTitleCase(cluePhrase))
         broken << QStringLiteral("final clue \"%1\" is not plain ASCII title case").arg(clue);
     if (!finalAnswerForm.match(puzzle.FinalAnswer).hasMatch())
-        broken << QStringLiteral("final answer \"%1\" is not one capitalised five-letter word").arg(puzzle.FinalAnswer);
+        broken << QStringLiteral("final answer \"%1\" is not one capitalised five-letter word")
+                      .arg(puzzle.FinalAnswer);
     if (sortedLowerLetters(marked) != sortedLowerLetters(puzzle.FinalAnswer))
-        broken << QStringLiteral("marked letters \"%1\" do not rearrange to \"%2\"").arg(marked, puzzle.FinalAnswer);
+        broken << QStringLiteral("marked letters \"%1\" do not rearrange to \"%2\"")
+                      .arg(marked, puzzle.FinalAnswer);
     else if (marked.toLower() == puzzle.FinalAnswer.toLower())
         broken << QStringLiteral("marked letters \"%1\" already spell the final answer").arg(marked);
     return broken;
@@ -102,8 +109,7 @@ struct Item {
     std::int16_t position;
 };
 
-PuzzleRecord record(std::initializer_list<Item> items, const char *finalClue, const char *finalAnswer)
-{
+PuzzleRecord record(std::initializer_list<Item> items, const char *finalClue, const char *finalAnswer) {
     PuzzleRecord puzzle;
     std::int16_t slot = 1;
     for (const Item &item : items) {
@@ -118,8 +124,7 @@ PuzzleRecord record(std::initializer_list<Item> items, const char *finalClue, co
     return puzzle;
 }
 
-void addOutOfRangeRows()
-{
+void addOutOfRangeRows() {
     QTest::addColumn<std::int16_t>("number");
     QTest::newRow("zero") << std::int16_t{0};
     QTest::newRow("minus one") << std::int16_t{-1};
@@ -136,8 +141,7 @@ class CatalogTest : public QObject {
 private slots:
     // Runs first, while ActivePuzzle still holds nothing.
     void outOfRangeNumberDoesNotFillTheEmptyRecord_data() { addOutOfRangeRows(); }
-    void outOfRangeNumberDoesNotFillTheEmptyRecord()
-    {
+    void outOfRangeNumberDoesNotFillTheEmptyRecord() {
         QFETCH(const std::int16_t, number);
         std::int16_t callersNumber = number;
         LoadPuzzle(callersNumber);
@@ -146,8 +150,7 @@ private slots:
     }
 
     void outOfRangeNumberKeepsTheLoadedPuzzle_data() { addOutOfRangeRows(); }
-    void outOfRangeNumberKeepsTheLoadedPuzzle()
-    {
+    void outOfRangeNumberKeepsTheLoadedPuzzle() {
         QFETCH(const std::int16_t, number);
         LoadPuzzle(1);
         const PuzzleRecord before = ActivePuzzle;
@@ -157,14 +160,12 @@ private slots:
         QCOMPARE(callersNumber, number);
     }
 
-    void everyPuzzleIsWellFormed_data()
-    {
+    void everyPuzzleIsWellFormed_data() {
         QTest::addColumn<std::int16_t>("number");
         for (std::int16_t number = 1; number <= CatalogSize; ++number)
             QTest::addRow("puzzle %d", number) << number;
     }
-    void everyPuzzleIsWellFormed()
-    {
+    void everyPuzzleIsWellFormed() {
         QFETCH(const std::int16_t, number);
         std::int16_t callersNumber = number;
         LoadPuzzle(callersNumber);
@@ -174,8 +175,7 @@ private slots:
         QVERIFY2(broken.isEmpty(), qPrintable(QStringLiteral("puzzle %1: ").arg(number) + broken.join("; ")));
     }
 
-    void noWordAnswersTwoItemsOrAlsoAFinalClue()
-    {
+    void noWordAnswersTwoItemsOrAlsoAFinalClue() {
         QHash<QString, std::int16_t> puzzleOfAnswer;
         QStringList broken;
         for (std::int16_t number = 1; number <= CatalogSize; ++number) {
@@ -187,15 +187,16 @@ private slots:
                                   .arg(answer)
                                   .arg(puzzleOfAnswer.value(answer));
                 if (FinalAnswers.contains(answer))
-                    broken << QStringLiteral("puzzle %1: item answer \"%2\" is also a final answer").arg(number).arg(answer);
+                    broken << QStringLiteral("puzzle %1: item answer \"%2\" is also a final answer")
+                                  .arg(number)
+                                  .arg(answer);
                 puzzleOfAnswer.insert(answer, number);
             }
         }
         QVERIFY2(broken.isEmpty(), qPrintable(broken.join("; ")));
     }
 
-    void exactlyFiveFinalCluesHaveABlankBeforeTheColon()
-    {
+    void exactlyFiveFinalCluesHaveABlankBeforeTheColon() {
         QList<std::int16_t> withBlank;
         for (std::int16_t number = 1; number <= CatalogSize; ++number) {
             LoadPuzzle(number);
@@ -206,8 +207,7 @@ private slots:
         QVERIFY(withBlank.contains(14));
     }
 
-    void theTwoEagerPuzzlesDifferInTheirClues()
-    {
+    void theTwoEagerPuzzlesDifferInTheirClues() {
         LoadPuzzle(3);
         const PuzzleRecord third = ActivePuzzle;
         LoadPuzzle(8);
@@ -215,8 +215,7 @@ private slots:
         QVERIFY(ActivePuzzle.Definitions != third.Definitions);
     }
 
-    void fixedPuzzlesAreReproducedExactly_data()
-    {
+    void fixedPuzzlesAreReproducedExactly_data() {
         QTest::addColumn<std::int16_t>("number");
         QTest::addColumn<PuzzleRecord>("expected");
         QTest::newRow("puzzle 1") << std::int16_t{1}
@@ -243,8 +242,7 @@ private slots:
                        {"Placed Across Something Else", "To Oppose Successfully", "Thwart", 6}},
                       "A Unit of Sociopolitical Organization :", "Tribe");
     }
-    void fixedPuzzlesAreReproducedExactly()
-    {
+    void fixedPuzzlesAreReproducedExactly() {
         QFETCH(const std::int16_t, number);
         QFETCH(const PuzzleRecord, expected);
         LoadPuzzle(number);
@@ -259,8 +257,7 @@ private slots:
     }
 
     // A field that LoadPuzzle forgot to write would keep the previous puzzle's value.
-    void previousPuzzleLeavesNoTrace()
-    {
+    void previousPuzzleLeavesNoTrace() {
         QStringList broken;
         for (std::int16_t number = 1; number <= CatalogSize; ++number) {
             LoadPuzzle(number);
@@ -269,7 +266,9 @@ private slots:
                 LoadPuzzle(previous);
                 LoadPuzzle(number);
                 if (!(ActivePuzzle == reference))
-                    broken << QStringLiteral("puzzle %1 loaded after puzzle %2 differs").arg(number).arg(previous);
+                    broken << QStringLiteral("puzzle %1 loaded after puzzle %2 differs")
+                                  .arg(number)
+                                  .arg(previous);
             }
         }
         QVERIFY2(broken.isEmpty(), qPrintable(broken.join("; ")));

@@ -7,12 +7,12 @@
 
 using namespace basPuzzles;
 
-int main()
-{
+int main() {
     QTextStream out(stdout);
     for (std::int16_t number = 1; number <= CatalogSize; ++number) {
         LoadPuzzle(number);
-        out << "Puzzle " << number << ": " << ActivePuzzle.FinalClue << ' ' << ActivePuzzle.FinalAnswer << '\n';
+        out << "Puzzle " << number << ": " << ActivePuzzle.FinalClue << ' ' << ActivePuzzle.FinalAnswer
+            << '\n';
         for (std::int16_t slot = 1; slot <= ActivePuzzle.Answers.size(); ++slot) {
             const QString &answer = ActivePuzzle.Answers(slot);
             const std::int16_t position = ActivePuzzle.MarkedPositions(slot);
