@@ -93,6 +93,12 @@ void frmWords::createControls()
     }
     rows_(GameState::FinalRow) = new LetterBoxArray(client_, QStringLiteral("txtPClue"), FinalRowPattern);
     rows_(GameState::FinalRow)->setPatternBackground(QColor(255, 0, 0));
+    for (std::int16_t row = 1; row <= GameState::FinalRow; ++row) {
+        connect(rows_(row), &LetterBoxArray::Change, this,
+                [this, row](std::int16_t index) { LetterBox_Change(row, index); });
+        connect(rows_(row), &LetterBoxArray::GotFocus, this,
+                [this, row](std::int16_t index) { LetterBox_GotFocus(row, index); });
+    }
 
     lblClue = controls::label(client_, QStringLiteral("lblClue"), twips::rect(1200, 6720, 4935, 255), QString());
     lblClue->setAccessibleDescription(tr("Final clue"));
@@ -205,6 +211,7 @@ bool frmWords::eventFilter(QObject *watched, QEvent *event)
 void frmWords::Form_Load()
 {
     state_.MaxPuzzleNumber = 50;
+    BuildBoard(0);
 }
 
 void frmWords::closeEvent(QCloseEvent *event)
@@ -219,8 +226,6 @@ void frmWords::mnuExit_Click()
 {
     close();
 }
-
-void frmWords::mnuNewGame_Click() {}
 
 void frmWords::mnuSelectPuzzle_Click() {}
 

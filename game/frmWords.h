@@ -41,6 +41,14 @@ private:
     bool isMenuShortcut(const QKeyEvent &key) const;
 
     void Form_Load();
+    void BuildBoard(const std::int16_t &number);
+    void ClearBoard();
+    void buildRow(std::int16_t row, const QString &answer, std::int16_t markedPosition);
+    void clearRow(std::int16_t row, const QString &answer);
+    void LetterBox_Change(std::int16_t row, std::int16_t Index);
+    void LetterBox_GotFocus(std::int16_t row, std::int16_t Index);
+    void focusFirstAnswerBox();
+
     void mnuNewGame_Click();
     void mnuSelectPuzzle_Click();
     void mnuExit_Click();
