@@ -110,6 +110,7 @@ void frmWords::createControls()
     cmdCorrectPuz->setGeometry(twips::rect(6960, 6840, 1215, 495));
     cmdCorrectPuz->setAccessibleName(tr("Correct?"));
     cmdCorrectPuz->setAccessibleDescription(tr("Tells how many of the six answers are wrong"));
+    connect(cmdCorrectPuz, &QPushButton::clicked, this, &frmWords::cmdCorrectPuz_Click);
 }
 
 void frmWords::createDefinitionBoxes()
@@ -139,6 +140,10 @@ void frmWords::createHintButtons()
     }
     cmdClueHint = hintButton(client_, QStringLiteral("cmdClueHint"),
                              twips::rect(600, 7080, HintButtonSize, HintButtonSize), tr("Hint for the final answer"));
+    for (std::int16_t row = 1; row <= 5; ++row) {
+        connect(cmdHint[static_cast<std::size_t>(row)], &QPushButton::clicked, this, [this, row] { cmdHint_Click(row); });
+    }
+    connect(cmdClueHint, &QPushButton::clicked, this, &frmWords::cmdClueHint_Click);
 }
 
 void frmWords::createClueFrame()
@@ -226,8 +231,6 @@ void frmWords::mnuExit_Click()
 {
     close();
 }
-
-void frmWords::mnuSelectPuzzle_Click() {}
 
 void frmWords::mnuHowToPlay_Click()
 {

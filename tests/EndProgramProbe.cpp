@@ -53,10 +53,11 @@ int main(int argc, char *argv[])
         game = std::make_unique<frmWords>(dialogs, accessories);
         game->show();
         otherWindow.show();
-        QTimer::singleShot(50, game.get(), [&] {
-            game->activateWindow();
-            endGameWindow(how, *game);
-        });
+        game->activateWindow();
+        if (!QTest::qWaitForWindowActive(game.get())) {
+            return StillRunning;
+        }
+        QTimer::singleShot(50, game.get(), [&] { endGameWindow(how, *game); });
     }
     QTimer::singleShot(5000, &app, [] { QCoreApplication::exit(StillRunning); });
     const int code = QApplication::exec();
