@@ -1,0 +1,5 @@
+#include "Accessories.h"
+
+void Accessories::showAbout(const QWidget &) {}
+
+void Accessories::showInstructions() {}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "app/Version.h"
+
+#include <QString>
+
+namespace appinfo {
+
+// The application title: part of window captions and message-box titles.
+inline const QString Title = QStringLiteral("Wordsnarl");
+
+inline QString versionText()
+{
+    return QStringLiteral("%1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision);
+}
+
+} // namespace appinfo

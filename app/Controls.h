@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QPalette>
+#include <QString>
+
+class QLabel;
+class QRect;
+class QWidget;
+
+// Small factories for the fixed controls that several windows share in kind.
+namespace controls {
+
+// A label at a fixed place, named for tests and screen readers.
+QLabel *label(QWidget *parent, const QString &objectName, const QRect &geometry, const QString &text,
+              Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
+
+// A picture box: a resource image on a background of the given palette role.
+QLabel *picture(QWidget *parent, const QString &objectName, const QRect &geometry, const QString &imagePath,
+                QPalette::ColorRole background, const QString &accessibleName);
+
+} // namespace controls

@@ -1,0 +1,44 @@
+# Shared by run.sh, test.sh and bench.sh: install what is missing, then configure and build.
+# Sourced, not run.
+
+WORDSNARL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+# What it takes to build and run the game and its instructions viewer.
+WORDSNARL_BUILD_PACKAGES="g++ cmake ninja-build pkg-config qt6-base-dev qt6-webengine-dev libgl-dev fonts-dejavu-core fonts-liberation"
+
+# What the tests need on top: desktop-file and metainfo validators.
+WORDSNARL_TEST_PACKAGES="appstream desktop-file-utils"
+
+step() { printf '\n==> %s\n' "$*"; }
+
+# Installs the given Debian packages that are not installed yet.
+ensure_packages() {
+    local missing=""
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+            missing="$missing $package"
+        fi
+    done
+    if [ -z "$missing" ]; then
+        step "All needed packages are installed"
+        return 0
+    fi
+    local sudo=""
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null 2>&1 || { echo "Please install as root:$missing" >&2; exit 1; }
+        sudo="sudo"
+    fi
+    step "Installing:$missing"
+    $sudo apt-get update
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends $missing
+}
+
+# configure_and_build BUILD_DIR [extra CMake options...]
+configure_and_build() {
+    local dir="$1"
+    shift
+    step "Configuring in $dir"
+    cmake -S "$WORDSNARL_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    step "Building in $dir"
+    cmake --build "$dir" -j "$(nproc)"
+}

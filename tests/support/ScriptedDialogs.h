@@ -1,0 +1,29 @@
+#pragma once
+
+#include "app/Dialogs.h"
+
+#include <QList>
+#include <QQueue>
+#include <QString>
+
+// Plays the player's part in modal dialogs: answers come from a script, and
+// every dialog shown is recorded as the player would have seen it.
+class ScriptedDialogs final : public Dialogs {
+public:
+    enum class Kind { AskText, Message, YesNo };
+
+    struct Shown {
+        Kind kind;
+        QString text;
+        QString title;
+        Icon icon;
+    };
+
+    QQueue<QString> typedTexts;   // answers to askText; empty when the queue is empty
+    QQueue<bool> yesNoAnswers;    // answers to askYesNo; No when the queue is empty
+    QList<Shown> shown;
+
+    QString askText(QWidget *parent, const QString &prompt, const QString &title) override;
+    void showMessage(QWidget *parent, const QString &text, const QString &title, Icon icon) override;
+    bool askYesNo(QWidget *parent, const QString &text, const QString &title, Icon icon) override;
+};
