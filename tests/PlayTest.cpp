@@ -108,18 +108,19 @@ void PlayTest::hintsRevealLeadingLettersAndMoveTheFocus()
     // Row 2 is "Bat"; row 6 the final answer "Moist".
     const QPushButton *hint = game_->window().findChild<QPushButton *>(QStringLiteral("cmdHint(2)"));
     const QStringList shown{"B__", "Ba_", "Bat", "B__"};
-    const QList<QWidget *> focus{game_->box(2, 2), game_->box(2, 3), nullptr, game_->box(2, 2)};
+    // Only a box that receives a new letter moves the focus on: the third press
+    // adds just the last letter, and the fourth finds "B" already in place.
+    const QList<QWidget *> focus{game_->box(2, 2), game_->box(2, 3), nullptr, nullptr};
     for (qsizetype press = 0; press < shown.size(); ++press) {
         game_->pressHint(2);
         QCOMPARE(game_->rowText(2), shown[press]);
-        // The third press only adds the last letter, so the button keeps the focus.
         QCOMPARE(focused(), focus[press] ? focus[press] : hint);
     }
     for (const QString expected : {"M____", "Mo___", "Moi__", "Mois_", "Moist", "M____"}) {
         game_->pressHint(6);
         QCOMPARE(game_->rowText(6), expected);
     }
-    QCOMPARE(focused(), game_->box(6, 2));
+    QCOMPARE(focused(), game_->window().findChild<QPushButton *>(QStringLiteral("cmdClueHint")));
 }
 
 void PlayTest::hintOverwritesWrongLettersAndWipesTheRest()
@@ -172,7 +173,7 @@ void PlayTest::correctCountsOnlyExactRows()
     QCOMPARE(verdict(), QStringLiteral("You have one item incorrect!  One answer or the clue answer is incorrect."));
     QCOMPARE(game_->dialogs.shown.first().kind, Kind::Message);
     // Checking changes nothing on the board.
-    QCOMPARE(game_->rowText(5), QStringLiteral("Vi sion").remove(2, 1).insert(2, QLatin1Char(' ')).left(6));
+    QCOMPARE(game_->rowText(5), QStringLiteral("Vi ion"));
 }
 
 void PlayTest::noAfterASolvedBoardKeepsItAndYesStartsAfresh()
@@ -193,8 +194,7 @@ void PlayTest::noAfterASolvedBoardKeepsItAndYesStartsAfresh()
     game_->pressCorrect();
     QCOMPARE(game_->dialogs.shown.last().kind, Kind::YesNo);
     for (std::int16_t row = 1; row <= 6; ++row) {
-        QCOMPARE(game_->rowText(row), QString(ActivePuzzle.Answers(1).size() * 0 + game_->visibleBoxes(row).size(),
-                                              QLatin1Char('_')));
+        QCOMPARE(game_->rowText(row), QString(game_->visibleBoxes(row).size(), QLatin1Char('_')));
     }
     QCOMPARE(game_->window().state().HintCount(1), std::int16_t{0});
     QCOMPARE(focused(), game_->box(1, 1));
