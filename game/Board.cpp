@@ -33,7 +33,10 @@ void frmWords::BuildBoard(const std::int16_t &number)
     setWindowTitle(QStringLiteral("Wordsnarl - Puzzle Number %1").arg(chosen));
 
     for (std::size_t i = 0; i < txtClue.size(); ++i) {
-        txtClue[i]->setPlainText(ActivePuzzle.Definitions(static_cast<std::int16_t>(i + 1)));
+        const QString &definition = ActivePuzzle.Definitions(static_cast<std::int16_t>(i + 1));
+        txtClue[i]->setPlainText(definition);
+        // A long definition wraps beyond the box's one visible line.
+        txtClue[i]->setToolTip(definition);
     }
     for (std::int16_t row = 1; row <= 5; ++row) {
         buildRow(row, ActivePuzzle.Answers(row), ActivePuzzle.MarkedPositions(row));
@@ -75,6 +78,7 @@ void frmWords::ClearBoard()
 {
     for (QPlainTextEdit *definition : txtClue) {
         definition->clear();
+        definition->setToolTip(QString());
     }
     for (std::int16_t row = 1; row <= 5; ++row) {
         clearRow(row, ActivePuzzle.Answers(row));
