@@ -12,9 +12,11 @@ class QColor;
 class QWidget;
 
 // A row of one-letter boxes. Member 0 is a hidden pattern box; members 1, 2,
-// ... are made from it at run time, member i holding letter i of the row.
-// Every change of a member's text and every focus it receives is reported
-// with the member's index, whatever caused it.
+// ... are loaded from it at run time, member i holding letter i of the row.
+// Unloaded members are kept hidden for reuse, since a board rebuild would
+// otherwise create and destroy dozens of widgets. Every change of a loaded
+// member's text and every focus it receives is reported with its index,
+// whatever caused it.
 class LetterBoxArray final : public QObject {
     Q_OBJECT
 
@@ -22,19 +24,16 @@ public:
     // leftTop is the pattern box's place in twips.
     LetterBoxArray(QWidget *parent, const QString &name, QPoint leftTop);
 
-    const QString &name() const { return name_; }
-
-    // Member index; 0 is the pattern box.
+    // A loaded member, or the pattern box for index 0.
     LetterBox &operator()(std::int16_t index) const;
 
-    // The highest member that exists (0 when only the pattern is loaded).
-    std::int16_t upperBound() const { return static_cast<std::int16_t>(members_.size() - 1); }
+    bool isLoaded(std::int16_t index) const;
 
-    // Creates the next member as a hidden copy of the pattern box, standing on it.
-    LetterBox &load();
+    // Loads member index as a hidden copy of the pattern box, standing on it, empty.
+    LetterBox &load(std::int16_t index);
 
-    // Destroys the highest member.
-    void unloadLast();
+    // Unloads member index: it disappears, and its letter with it.
+    void unload(std::int16_t index);
 
     void setPatternBackground(const QColor &color);
 
@@ -50,5 +49,6 @@ private:
 
     QWidget *parent_;
     QString name_;
-    std::vector<LetterBox *> members_;
+    std::vector<LetterBox *> members_; // every box ever made; [0] is the pattern
+    std::vector<bool> loaded_;
 };

@@ -41,6 +41,18 @@ private:
     bool isMenuShortcut(const QKeyEvent &key) const;
 
     void Form_Load();
+    void BuildBoard(const std::int16_t &number);
+    void ClearBoard();
+    void buildRow(std::int16_t row, const QString &answer, std::int16_t markedPosition);
+    void clearRow(std::int16_t row, const QString &answer);
+    void LetterBox_Change(std::int16_t row, std::int16_t Index);
+    void LetterBox_GotFocus(std::int16_t row, std::int16_t Index);
+    void focusFirstAnswerBox();
+    void cmdHint_Click(std::int16_t Index);
+    void cmdClueHint_Click();
+    void revealLeadingLetters(std::int16_t row, std::int16_t &hintCount, const QString &answer);
+    void cmdCorrectPuz_Click();
+
     void mnuNewGame_Click();
     void mnuSelectPuzzle_Click();
     void mnuExit_Click();
