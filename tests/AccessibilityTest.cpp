@@ -1,5 +1,8 @@
+#include "accessory/frmAbout.h"
 #include "app/frmSplash.h"
 #include "puzzles/basPuzzles.h"
+#include "support/FakeRegistry.h"
+#include "support/FakeSystem.h"
 #include "support/GameDriver.h"
 
 #include <QAccessible>
@@ -63,6 +66,7 @@ class AccessibilityTest : public QObject {
 private slots:
     void splashControlsAllHaveNames();
     void gameWindowControlsAllHaveNames();
+    void aboutBoxControlsAllHaveNames();
     void aWholePuzzleCanBePlayedWithTheKeyboardAlone();
 };
 
@@ -88,6 +92,20 @@ void AccessibilityTest::gameWindowControlsAllHaveNames() {
     for (QAction *item : game.window().menuBar()->actions()) {
         QVERIFY(!item->text().isEmpty());
     }
+}
+
+void AccessibilityTest::aboutBoxControlsAllHaveNames() {
+    FakeRegistry registry;
+    FakeSystem system;
+    ScriptedDialogs dialogs;
+    QWidget gameWindow;
+    auto *box = new frmAbout(gameWindow, {registry, system, system, system, dialogs});
+    box->show();
+    QVERIFY(QTest::qWaitForWindowExposed(box));
+    const Walk result = walkWindow(*box);
+    QCOMPARE(result.controls, 6); // two logos, the web-site link and three buttons
+    QVERIFY2(result.unnamed.isEmpty(), qPrintable(result.unnamed.join(QStringLiteral(", "))));
+    delete box;
 }
 
 void AccessibilityTest::aWholePuzzleCanBePlayedWithTheKeyboardAlone() {
