@@ -6,7 +6,7 @@ HintStep hintStep(std::int16_t previousCount, const QString &answer) {
     if (step.count == length + 1) {
         step.count = 1;
     }
-    for (std::int16_t box = step.count + 1; box <= length; ++box) {
+    for (auto box = static_cast<std::int16_t>(step.count + 1); box <= length; ++box) {
         step.writes.push_back({box, QString()});
     }
     for (std::int16_t box = 1; box <= step.count; ++box) {

@@ -12,10 +12,10 @@ namespace {
 constexpr int BoxSizeTwips = 375;
 }
 
-LetterBoxArray::LetterBoxArray(QWidget *parent, const QString &name, QPoint leftTop)
+LetterBoxArray::LetterBoxArray(QWidget *parent, QString name, QPoint leftTop)
     : QObject(parent)
     , parent_(parent)
-    , name_(name) {
+    , name_(std::move(name)) {
     LetterBox *pattern = makeBox(0);
     pattern->setGeometry(twips::rect(leftTop.x(), leftTop.y(), BoxSizeTwips, BoxSizeTwips));
     pattern->setMaxLength(1);
