@@ -58,6 +58,7 @@ frmBrowser::frmBrowser(QString programFolder)
     createAddressStrip();
     createBrowser();
     setTabOrder(brwWebBrowser, cboAddress);
+    brwWebBrowser->setFocus();
     setTabOrder(cboAddress, tbToolBar);
 
     timTimer.setObjectName(QStringLiteral("timTimer"));

@@ -50,5 +50,5 @@ private:
     QLabel *lblAddress = nullptr;
     QComboBox *cboAddress = nullptr;
     WebBrowserControl *brwWebBrowser = nullptr;
-    QTimer timTimer;
+    QTimer timTimer{this};
 };
