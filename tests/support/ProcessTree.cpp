@@ -81,8 +81,8 @@ qint64 pssKiB(qint64 pid)
         if (!rollup.open(QIODevice::ReadOnly)) {
             continue;
         }
-        while (!rollup.atEnd()) {
-            const QByteArray line = rollup.readLine();
+        // Files under /proc report no size, so they are read whole rather than to their end.
+        for (const QByteArray &line : rollup.readAll().split('\n')) {
             if (line.startsWith("Pss:")) {
                 total += line.mid(4).trimmed().split(' ').value(0).toLongLong();
                 break;
