@@ -5,13 +5,11 @@
 #include <QCoreApplication>
 
 Accessories::Accessories()
-    : instructions_(QCoreApplication::applicationDirPath() + QLatin1Char('/') + instructions::ViewerProgramName)
-{
-}
+    : instructions_(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                    instructions::ViewerProgramName) {}
 
 void Accessories::showAbout(const QWidget &) {}
 
-void Accessories::showInstructions()
-{
+void Accessories::showInstructions() {
     instructions_.show();
 }

@@ -14,8 +14,7 @@ namespace {
 constexpr int ViewerShutdownMilliseconds = 3000;
 
 // Unique to this game process, and hard to guess for anyone else.
-QString uniqueChannelName()
-{
+QString uniqueChannelName() {
     return QStringLiteral("wordsnarl-instructions-%1-%2")
         .arg(QCoreApplication::applicationPid())
         .arg(QRandomGenerator::system()->generate64(), 16, 16, QLatin1Char('0'));
@@ -25,19 +24,16 @@ QString uniqueChannelName()
 
 InstructionsLauncher::InstructionsLauncher(QString viewerProgram, QObject *parent)
     : QObject(parent)
-    , viewerProgram_(std::move(viewerProgram))
-{
+    , viewerProgram_(std::move(viewerProgram)) {
     server_.setSocketOptions(QLocalServer::UserAccessOption);
     connect(&server_, &QLocalServer::newConnection, this, &InstructionsLauncher::acceptViewer);
 }
 
-InstructionsLauncher::~InstructionsLauncher()
-{
+InstructionsLauncher::~InstructionsLauncher() {
     letViewerGo();
 }
 
-void InstructionsLauncher::show()
-{
+void InstructionsLauncher::show() {
     if (channel_) {
         channel_->write(instructions::ShowCommand);
     } else if (!viewer_) {
@@ -46,8 +42,7 @@ void InstructionsLauncher::show()
     // Otherwise the viewer is still starting, and opens its window by itself.
 }
 
-void InstructionsLauncher::startViewer()
-{
+void InstructionsLauncher::startViewer() {
     if (!listen()) {
         return;
     }
@@ -73,13 +68,11 @@ void InstructionsLauncher::startViewer()
     process->start();
 }
 
-bool InstructionsLauncher::listen()
-{
+bool InstructionsLauncher::listen() {
     return server_.isListening() || server_.listen(uniqueChannelName());
 }
 
-void InstructionsLauncher::acceptViewer()
-{
+void InstructionsLauncher::acceptViewer() {
     while (QLocalSocket *socket = server_.nextPendingConnection()) {
         // Only the viewer this game started, and only one at a time, may follow it.
         if (channel_ || !viewer_) {
@@ -98,8 +91,7 @@ void InstructionsLauncher::acceptViewer()
 
 // The viewer has gone or is going: the next request starts a new one. A viewer
 // still winding down is left to finish on its own.
-void InstructionsLauncher::forgetViewer()
-{
+void InstructionsLauncher::forgetViewer() {
     if (channel_) {
         channel_->deleteLater();
         channel_ = nullptr;
@@ -107,8 +99,7 @@ void InstructionsLauncher::forgetViewer()
     viewer_ = nullptr;
 }
 
-void InstructionsLauncher::letViewerGo()
-{
+void InstructionsLauncher::letViewerGo() {
     QProcess *viewer = viewer_;
     // Closing the channel is what tells the viewer to quit.
     server_.close();

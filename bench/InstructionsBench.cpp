@@ -27,20 +27,19 @@ namespace {
 
 const QString ProgramFolder = QStringLiteral(PROGRAM_FOLDER);
 
-double median(QList<double> values)
-{
+double median(QList<double> values) {
     std::sort(values.begin(), values.end());
     const qsizetype middle = values.size() / 2;
     return values.size() % 2 == 1 ? values.at(middle) : (values.at(middle - 1) + values.at(middle)) / 2;
 }
 
-QString pageTitle()
-{
+QString pageTitle() {
     QFile page(ProgramFolder + QStringLiteral("/GameInstructions.htm"));
     if (!page.open(QIODevice::ReadOnly)) {
         return {};
     }
-    const auto match = QRegularExpression(QStringLiteral("<title>(.*)</title>")).match(QString::fromUtf8(page.readAll()));
+    const auto match =
+        QRegularExpression(QStringLiteral("<title>(.*)</title>")).match(QString::fromUtf8(page.readAll()));
     return match.captured(1);
 }
 
@@ -50,8 +49,7 @@ struct FirstOpen {
     double pssAfterMiB = 0;
 };
 
-bool measureFirstOpen(const QString &title, FirstOpen &result)
-{
+bool measureFirstOpen(const QString &title, FirstOpen &result) {
     GameProbe game(ProgramFolder + QStringLiteral("/instructions_game_probe"));
     if (!game.start()) {
         return false;
@@ -70,8 +68,7 @@ bool measureFirstOpen(const QString &title, FirstOpen &result)
     return game.send("exit") && game.waitForEnd(5000);
 }
 
-bool measureReopens(const QString &title, int runs, QList<double> &reopens)
-{
+bool measureReopens(const QString &title, int runs, QList<double> &reopens) {
     InstructionsViewer viewer(ProgramFolder);
     viewer.show();
     if (!test::waitUntil([&] { return viewer.window()->windowTitle() == title; }, 30000)) {
@@ -97,8 +94,7 @@ bool measureReopens(const QString &title, int runs, QList<double> &reopens)
 
 } // namespace
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     const int runs = std::max(1, app.arguments().value(1, QStringLiteral("7")).toInt());
     const QString title = pageTitle();

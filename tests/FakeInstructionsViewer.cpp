@@ -8,8 +8,7 @@
 #include <QFile>
 #include <QLocalSocket>
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
     QFile log(qEnvironmentVariable("WORDSNARL_FAKE_VIEWER_LOG"));
     if (!log.open(QIODevice::Append | QIODevice::Unbuffered)) {
@@ -28,8 +27,10 @@ int main(int argc, char *argv[])
             log.write(channel.readLine());
         }
     });
-    QObject::connect(&channel, &QLocalSocket::disconnected, &app, &QCoreApplication::quit, Qt::QueuedConnection);
-    QObject::connect(&channel, &QLocalSocket::errorOccurred, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    QObject::connect(&channel, &QLocalSocket::disconnected, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    QObject::connect(&channel, &QLocalSocket::errorOccurred, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
     channel.connectToServer(arguments.at(channelAt + 1), QIODevice::ReadOnly);
     return QCoreApplication::exec();
 }

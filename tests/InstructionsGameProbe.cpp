@@ -15,15 +15,13 @@
 
 namespace {
 
-void say(const QByteArray &line)
-{
+void say(const QByteArray &line) {
     std::fputs(line.constData(), stdout);
     std::fputc('\n', stdout);
     std::fflush(stdout);
 }
 
-void carryOut(const QByteArray &command, frmWords &game)
-{
+void carryOut(const QByteArray &command, frmWords &game) {
     if (command == "howtoplay") {
         game.findChild<QAction *>(QStringLiteral("mnuHowToPlay"))->trigger();
     } else if (command == "exit") {
@@ -36,8 +34,7 @@ void carryOut(const QByteArray &command, frmWords &game)
 
 } // namespace
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -33,16 +33,14 @@ private:
     QString logPath_;
 };
 
-void InstructionsLauncherTest::init()
-{
+void InstructionsLauncherTest::init() {
     folder_ = std::make_unique<QTemporaryDir>();
     QVERIFY(folder_->isValid());
     logPath_ = folder_->filePath(QStringLiteral("viewer.log"));
     qputenv("WORDSNARL_FAKE_VIEWER_LOG", QFile::encodeName(logPath_));
 }
 
-QList<QByteArray> InstructionsLauncherTest::logLines() const
-{
+QList<QByteArray> InstructionsLauncherTest::logLines() const {
     QFile log(logPath_);
     if (!log.open(QIODevice::ReadOnly)) {
         return {};
@@ -50,8 +48,7 @@ QList<QByteArray> InstructionsLauncherTest::logLines() const
     return log.readAll().split('\n');
 }
 
-QList<qint64> InstructionsLauncherTest::startedViewers() const
-{
+QList<qint64> InstructionsLauncherTest::startedViewers() const {
     QList<qint64> pids;
     for (const QByteArray &line : logLines()) {
         if (line.startsWith("started ")) {
@@ -61,13 +58,11 @@ QList<qint64> InstructionsLauncherTest::startedViewers() const
     return pids;
 }
 
-qsizetype InstructionsLauncherTest::showsReceived() const
-{
+qsizetype InstructionsLauncherTest::showsReceived() const {
     return logLines().count("show");
 }
 
-void InstructionsLauncherTest::oneViewerServesEveryRequest()
-{
+void InstructionsLauncherTest::oneViewerServesEveryRequest() {
     InstructionsLauncher launcher(QStringLiteral(FAKE_VIEWER));
     for (int i = 0; i < 5; ++i) {
         launcher.show(); // while the viewer starts, it opens its window by itself
@@ -88,8 +83,7 @@ void InstructionsLauncherTest::oneViewerServesEveryRequest()
     QCOMPARE(processtree::descendantsOf(QCoreApplication::applicationPid()).size(), qsizetype(1));
 }
 
-void InstructionsLauncherTest::aViewerThatDiedIsReplacedAtTheNextRequest()
-{
+void InstructionsLauncherTest::aViewerThatDiedIsReplacedAtTheNextRequest() {
     InstructionsLauncher launcher(QStringLiteral(FAKE_VIEWER));
     launcher.show();
     QTRY_COMPARE(startedViewers().size(), qsizetype(1));
@@ -106,8 +100,7 @@ void InstructionsLauncherTest::aViewerThatDiedIsReplacedAtTheNextRequest()
     QVERIFY(startedViewers().at(1) != first);
 }
 
-void InstructionsLauncherTest::theViewerEndsWithinASecondOfTheGame()
-{
+void InstructionsLauncherTest::theViewerEndsWithinASecondOfTheGame() {
     auto launcher = std::make_unique<InstructionsLauncher>(QStringLiteral(FAKE_VIEWER));
     launcher->show();
     QTRY_COMPARE(startedViewers().size(), qsizetype(1));
@@ -124,8 +117,7 @@ void InstructionsLauncherTest::theViewerEndsWithinASecondOfTheGame()
     QVERIFY2(clock.elapsed() < 1000, "the game waited too long for its viewer");
 }
 
-void InstructionsLauncherTest::aMissingViewerShowsNothingAndStartsNothing()
-{
+void InstructionsLauncherTest::aMissingViewerShowsNothingAndStartsNothing() {
     InstructionsLauncher launcher(folder_->filePath(QStringLiteral("no-such-viewer")));
     for (int i = 0; i < 3; ++i) {
         launcher.show();
@@ -135,8 +127,7 @@ void InstructionsLauncherTest::aMissingViewerShowsNothingAndStartsNothing()
 }
 
 // The real game window and Help menu, in a folder without the viewer program.
-void InstructionsLauncherTest::theGameWithoutItsViewerStaysUsable()
-{
+void InstructionsLauncherTest::theGameWithoutItsViewerStaysUsable() {
     const QString lonelyProbe = folder_->filePath(QStringLiteral("game-probe"));
     QVERIFY(QFile::copy(QStringLiteral(GAME_PROBE), lonelyProbe));
     GameProbe game(lonelyProbe);

@@ -33,14 +33,12 @@ private:
     QString gameProgram_;
 };
 
-void InstructionsProgramsTest::initTestCase()
-{
+void InstructionsProgramsTest::initTestCase() {
     // The viewer reports each caption it shows; the tests watch for the page's title.
     qputenv("QT_LOGGING_RULES", "wordsnarl.instructions.caption.debug=true");
 }
 
-void InstructionsProgramsTest::init()
-{
+void InstructionsProgramsTest::init() {
     pages_ = std::make_unique<InstructionsPages>();
     QVERIFY(pages_->isValid());
     gameProgram_ = pages_->path(QStringLiteral("game-probe"));
@@ -48,8 +46,7 @@ void InstructionsProgramsTest::init()
     QVERIFY(QFile::copy(QStringLiteral(VIEWER), pages_->path(QStringLiteral("wordsnarl-instructions"))));
 }
 
-QList<qint64> InstructionsProgramsTest::viewersOf(const GameProbe &game) const
-{
+QList<qint64> InstructionsProgramsTest::viewersOf(const GameProbe &game) const {
     QList<qint64> viewers;
     for (const processtree::Process &process : processtree::descendantsOf(game.pid())) {
         if (QStringLiteral("wordsnarl-instructions").startsWith(process.name)) {
@@ -59,13 +56,11 @@ QList<qint64> InstructionsProgramsTest::viewersOf(const GameProbe &game) const
     return viewers;
 }
 
-bool InstructionsProgramsTest::waitForInstructionsShown(GameProbe &game) const
-{
+bool InstructionsProgramsTest::waitForInstructionsShown(GameProbe &game) const {
     return game.waitForError("caption: " + InstructionsPages::InstructionsTitle.toUtf8(), 30000);
 }
 
-void InstructionsProgramsTest::oneViewerServesEveryHowToPlay()
-{
+void InstructionsProgramsTest::oneViewerServesEveryHowToPlay() {
     GameProbe game(gameProgram_);
     QVERIFY(game.start());
     for (int i = 0; i < 3; ++i) {
@@ -84,16 +79,14 @@ void InstructionsProgramsTest::oneViewerServesEveryHowToPlay()
     QVERIFY(game.send("exit"));
 }
 
-void InstructionsProgramsTest::endingTheGameLeavesNothingBehind_data()
-{
+void InstructionsProgramsTest::endingTheGameLeavesNothingBehind_data() {
     QTest::addColumn<QByteArray>("how");
     QTest::newRow("Exit") << QByteArray("exit");
     QTest::newRow("closing the game window") << QByteArray("close");
     QTest::newRow("killing the game") << QByteArray("kill");
 }
 
-void InstructionsProgramsTest::endingTheGameLeavesNothingBehind()
-{
+void InstructionsProgramsTest::endingTheGameLeavesNothingBehind() {
     QFETCH(QByteArray, how);
     GameProbe game(gameProgram_);
     QVERIFY(game.start());
@@ -110,16 +103,17 @@ void InstructionsProgramsTest::endingTheGameLeavesNothingBehind()
         game.process().write(how + '\n');
     }
     const auto nothingLeft = [&] {
-        return std::none_of(started.begin(), started.end(),
-                            [](const processtree::Process &process) { return processtree::isAlive(process.pid); });
+        return std::none_of(started.begin(), started.end(), [](const processtree::Process &process) {
+            return processtree::isAlive(process.pid);
+        });
     };
-    QVERIFY2(test::waitUntil(nothingLeft, 1000), "the viewer or a process of its web engine outlived the game");
+    QVERIFY2(test::waitUntil(nothingLeft, 1000),
+             "the viewer or a process of its web engine outlived the game");
     QVERIFY(game.waitForEnd(1000));
     QVERIFY(clock.elapsed() < 1500);
 }
 
-void InstructionsProgramsTest::aViewerThatDiedIsReplacedAtTheNextHowToPlay()
-{
+void InstructionsProgramsTest::aViewerThatDiedIsReplacedAtTheNextHowToPlay() {
     GameProbe game(gameProgram_);
     QVERIFY(game.start());
     QVERIFY(game.send("howtoplay"));

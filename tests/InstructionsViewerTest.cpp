@@ -37,27 +37,23 @@ private:
     std::unique_ptr<InstructionsPages> pages_;
 };
 
-void InstructionsViewerTest::init()
-{
+void InstructionsViewerTest::init() {
     pages_ = std::make_unique<InstructionsPages>();
     QVERIFY(pages_->isValid());
 }
 
-bool InstructionsViewerTest::showsInstructions(const frmBrowser *window) const
-{
+bool InstructionsViewerTest::showsInstructions(const frmBrowser *window) const {
     return window && window->windowTitle() == InstructionsPages::InstructionsTitle;
 }
 
-bool InstructionsViewerTest::visitSecondPage(frmBrowser *window) const
-{
+bool InstructionsViewerTest::visitSecondPage(frmBrowser *window) const {
     auto *address = window->findChild<QComboBox *>(QStringLiteral("cboAddress"));
     address->setEditText(pages_->url(QStringLiteral("second.htm")));
     QTest::keyClick(address->lineEdit(), Qt::Key_Return);
     return test::waitUntil([&] { return window->windowTitle() == InstructionsPages::SecondTitle; });
 }
 
-void InstructionsViewerTest::askingAgainWhileOpenKeepsTheSameWindowAndPage()
-{
+void InstructionsViewerTest::askingAgainWhileOpenKeepsTheSameWindowAndPage() {
     InstructionsViewer viewer(pages_->folder());
     viewer.show();
     QPointer<frmBrowser> window = viewer.window();
@@ -75,8 +71,7 @@ void InstructionsViewerTest::askingAgainWhileOpenKeepsTheSameWindowAndPage()
     QCOMPARE(window->findChild<QComboBox *>(QStringLiteral("cboAddress"))->count(), entries);
 }
 
-void InstructionsViewerTest::askingAfterACloseOpensAFreshWindow()
-{
+void InstructionsViewerTest::askingAfterACloseOpensAFreshWindow() {
     InstructionsViewer viewer(pages_->folder());
     viewer.show();
     QPointer<frmBrowser> first = viewer.window();
@@ -92,11 +87,11 @@ void InstructionsViewerTest::askingAfterACloseOpensAFreshWindow()
     QVERIFY(second);
     QCOMPARE(second->findChild<QComboBox *>(QStringLiteral("cboAddress"))->count(), 2);
     QVERIFY(test::waitUntil([&] { return showsInstructions(second); }));
-    QCOMPARE(second->findChild<WebBrowserControl *>()->LocationURL(), pages_->url(QStringLiteral("GameInstructions.htm")));
+    QCOMPARE(second->findChild<WebBrowserControl *>()->LocationURL(),
+             pages_->url(QStringLiteral("GameInstructions.htm")));
 }
 
-void InstructionsViewerTest::eachRequestOnTheChannelShowsTheWindow()
-{
+void InstructionsViewerTest::eachRequestOnTheChannelShowsTheWindow() {
     QLocalServer game;
     QVERIFY(game.listen(QStringLiteral("wordsnarl-viewer-test-%1").arg(QCoreApplication::applicationPid())));
     InstructionsViewer viewer(pages_->folder());
@@ -117,8 +112,7 @@ void InstructionsViewerTest::eachRequestOnTheChannelShowsTheWindow()
     QVERIFY(viewer.window()->isVisible());
 }
 
-void InstructionsViewerTest::theGameClosingTheChannelEndsTheViewer()
-{
+void InstructionsViewerTest::theGameClosingTheChannelEndsTheViewer() {
     QLocalServer game;
     QVERIFY(game.listen(QStringLiteral("wordsnarl-viewer-test-%1").arg(QCoreApplication::applicationPid())));
     InstructionsViewer viewer(pages_->folder());
@@ -135,8 +129,7 @@ void InstructionsViewerTest::theGameClosingTheChannelEndsTheViewer()
     QVERIFY(!viewer.window()->isVisible());
 }
 
-void InstructionsViewerTest::aGameThatCannotBeReachedEndsTheViewer()
-{
+void InstructionsViewerTest::aGameThatCannotBeReachedEndsTheViewer() {
     InstructionsViewer viewer(pages_->folder());
     QSignalSpy gameEnded(&viewer, &InstructionsViewer::gameEnded);
     viewer.followGame(QStringLiteral("wordsnarl-no-such-game"));

@@ -39,8 +39,7 @@ private slots:
 private:
     bool openWindow(const QString &folder);
     QComboBox *addressBox() const { return window_->findChild<QComboBox *>(QStringLiteral("cboAddress")); }
-    WebBrowserControl *browser() const
-    {
+    WebBrowserControl *browser() const {
         return window_->findChild<WebBrowserControl *>(QStringLiteral("brwWebBrowser"));
     }
     QStringList entries() const;
@@ -51,25 +50,22 @@ private:
     QPointer<frmBrowser> window_;
 };
 
-void InstructionsWindowTest::init()
-{
+void InstructionsWindowTest::init() {
     pages_ = std::make_unique<InstructionsPages>();
     QVERIFY(pages_->isValid());
 }
 
-void InstructionsWindowTest::cleanup()
-{
+void InstructionsWindowTest::cleanup() {
     delete window_;
 }
 
-bool InstructionsWindowTest::openWindow(const QString &folder)
-{
+bool InstructionsWindowTest::openWindow(const QString &folder) {
     window_ = new frmBrowser(folder);
-    return test::waitUntil([this] { return window_->windowTitle() == InstructionsPages::InstructionsTitle; }, 20000);
+    return test::waitUntil([this] { return window_->windowTitle() == InstructionsPages::InstructionsTitle; },
+                           20000);
 }
 
-QStringList InstructionsWindowTest::entries() const
-{
+QStringList InstructionsWindowTest::entries() const {
     QStringList list;
     for (int i = 0; i < addressBox()->count(); ++i) {
         list.append(addressBox()->itemText(i));
@@ -77,13 +73,11 @@ QStringList InstructionsWindowTest::entries() const
     return list;
 }
 
-void InstructionsWindowTest::click(const char *key) const
-{
+void InstructionsWindowTest::click(const char *key) const {
     window_->findChild<QAction *>(QLatin1String(key))->trigger();
 }
 
-bool InstructionsWindowTest::visitByTyping(const QString &address, const QString &title)
-{
+bool InstructionsWindowTest::visitByTyping(const QString &address, const QString &title) {
     QLineEdit *edit = addressBox()->lineEdit();
     edit->selectAll();
     QTest::keyClicks(edit, address);
@@ -91,10 +85,10 @@ bool InstructionsWindowTest::visitByTyping(const QString &address, const QString
     return test::waitUntil([&] { return window_->windowTitle() == title && !browser()->Busy(); }, 10000);
 }
 
-void InstructionsWindowTest::opensOnTheInstructionsPageWithTheTwoLoadTimeEntries()
-{
+void InstructionsWindowTest::opensOnTheInstructionsPageWithTheTwoLoadTimeEntries() {
     window_ = new frmBrowser(pages_->folder());
-    const QString startingAddress = QDir::toNativeSeparators(pages_->path(QStringLiteral("GameInstructions.htm")));
+    const QString startingAddress =
+        QDir::toNativeSeparators(pages_->path(QStringLiteral("GameInstructions.htm")));
     QVERIFY(window_->isVisible());
     QCOMPARE(window_->StartingAddress, startingAddress);
     QCOMPARE(entries(), QStringList({startingAddress, maker::HostName}));
@@ -109,8 +103,7 @@ void InstructionsWindowTest::opensOnTheInstructionsPageWithTheTwoLoadTimeEntries
     QTRY_VERIFY(!window_->findChild<QTimer *>(QStringLiteral("timTimer"))->isActive());
 }
 
-void InstructionsWindowTest::aTypedAddressIsVisitedOnEnterButListedOnlyOnArrival()
-{
+void InstructionsWindowTest::aTypedAddressIsVisitedOnEnterButListedOnlyOnArrival() {
     QVERIFY(openWindow(pages_->folder()));
     const QStringList before = entries();
     QLineEdit *edit = addressBox()->lineEdit();
@@ -124,8 +117,7 @@ void InstructionsWindowTest::aTypedAddressIsVisitedOnEnterButListedOnlyOnArrival
     QCOMPARE(entries(), QStringList{pages_->url(QStringLiteral("second.htm"))} + before);
 }
 
-void InstructionsWindowTest::aRevisitedAddressIsListedOnceAtTheTop()
-{
+void InstructionsWindowTest::aRevisitedAddressIsListedOnceAtTheTop() {
     QVERIFY(openWindow(pages_->folder()));
     const QString second = pages_->url(QStringLiteral("second.htm"));
     const QString third = pages_->url(QStringLiteral("third.htm"));
@@ -138,8 +130,7 @@ void InstructionsWindowTest::aRevisitedAddressIsListedOnceAtTheTop()
     QCOMPARE(entries().size(), 5);
 }
 
-void InstructionsWindowTest::choosingAListedAddressVisitsIt()
-{
+void InstructionsWindowTest::choosingAListedAddressVisitsIt() {
     QVERIFY(openWindow(pages_->folder()));
     QVERIFY(visitByTyping(pages_->url(QStringLiteral("second.htm")), InstructionsPages::SecondTitle));
     QVERIFY(visitByTyping(pages_->url(QStringLiteral("third.htm")), InstructionsPages::ThirdTitle));
@@ -150,8 +141,7 @@ void InstructionsWindowTest::choosingAListedAddressVisitsIt()
     QCOMPARE(browser()->LocationURL(), pages_->url(QStringLiteral("second.htm")));
 }
 
-void InstructionsWindowTest::homeReturnsToTheInstructionsPage()
-{
+void InstructionsWindowTest::homeReturnsToTheInstructionsPage() {
     QVERIFY(openWindow(pages_->folder()));
     QVERIFY(visitByTyping(pages_->url(QStringLiteral("second.htm")), InstructionsPages::SecondTitle));
     click("Home");
@@ -159,8 +149,7 @@ void InstructionsWindowTest::homeReturnsToTheInstructionsPage()
     QCOMPARE(browser()->LocationURL(), pages_->url(QStringLiteral("GameInstructions.htm")));
 }
 
-void InstructionsWindowTest::backAndForwardMoveThroughTheHistory()
-{
+void InstructionsWindowTest::backAndForwardMoveThroughTheHistory() {
     QVERIFY(openWindow(pages_->folder()));
     QVERIFY(visitByTyping(pages_->url(QStringLiteral("second.htm")), InstructionsPages::SecondTitle));
     click("Back");
@@ -174,8 +163,7 @@ void InstructionsWindowTest::backAndForwardMoveThroughTheHistory()
     QVERIFY(!browser()->Busy());
 }
 
-void InstructionsWindowTest::stopEndsWorkingAndShowsTheCurrentTitle()
-{
+void InstructionsWindowTest::stopEndsWorkingAndShowsTheCurrentTitle() {
     QVERIFY(openWindow(pages_->folder()));
     const QString slowPage = pages_->writeSlowPage();
     addressBox()->setEditText(slowPage);
@@ -190,8 +178,7 @@ void InstructionsWindowTest::stopEndsWorkingAndShowsTheCurrentTitle()
     QVERIFY(window_->windowTitle() != QStringLiteral("Working..."));
 }
 
-void InstructionsWindowTest::resizeFollowsTheWindowAndSkipsNegativeSizes_data()
-{
+void InstructionsWindowTest::resizeFollowsTheWindowAndSkipsNegativeSizes_data() {
     // Designed client area: 436 x 342 px. Address box and view are 100 twips
     // narrower than the window; the view ends 100 twips above its bottom edge,
     // below the strips that end at 1215 twips.
@@ -204,8 +191,7 @@ void InstructionsWindowTest::resizeFollowsTheWindowAndSkipsNegativeSizes_data()
     QTest::newRow("too small for anything: all keep their sizes") << QSize(5, 5) << 429 << QSize(429, 254);
 }
 
-void InstructionsWindowTest::resizeFollowsTheWindowAndSkipsNegativeSizes()
-{
+void InstructionsWindowTest::resizeFollowsTheWindowAndSkipsNegativeSizes() {
     QFETCH(QSize, windowSize);
     QFETCH(int, addressWidth);
     QFETCH(QSize, viewSize);
@@ -220,8 +206,7 @@ void InstructionsWindowTest::resizeFollowsTheWindowAndSkipsNegativeSizes()
     QCOMPARE(window_->findChild<QWidget *>(QStringLiteral("picAddress"))->width(), windowSize.width());
 }
 
-void InstructionsWindowTest::minimizingAndRestoringKeepsTheLayout()
-{
+void InstructionsWindowTest::minimizingAndRestoringKeepsTheLayout() {
     QVERIFY(openWindow(pages_->folder()));
     const QRect addressGeometry = addressBox()->geometry();
     const QRect viewGeometry = browser()->geometry();
@@ -233,8 +218,7 @@ void InstructionsWindowTest::minimizingAndRestoringKeepsTheLayout()
     QCOMPARE(browser()->geometry(), viewGeometry);
 }
 
-void InstructionsWindowTest::aMissingInstructionsPageStillOpensTheWindow()
-{
+void InstructionsWindowTest::aMissingInstructionsPageStillOpensTheWindow() {
     InstructionsPages withoutInstructions(false);
     window_ = new frmBrowser(withoutInstructions.folder());
     QTRY_VERIFY_WITH_TIMEOUT(!browser()->Busy() && !window_->windowTitle().isEmpty() &&
@@ -242,7 +226,8 @@ void InstructionsWindowTest::aMissingInstructionsPageStillOpensTheWindow()
                              20000);
     QVERIFY(window_->isVisible());
     // The window stays usable: it can still go elsewhere.
-    QVERIFY(visitByTyping(withoutInstructions.url(QStringLiteral("second.htm")), InstructionsPages::SecondTitle));
+    QVERIFY(
+        visitByTyping(withoutInstructions.url(QStringLiteral("second.htm")), InstructionsPages::SecondTitle));
 }
 
 QTEST_MAIN(InstructionsWindowTest)

@@ -14,20 +14,17 @@ Q_LOGGING_CATEGORY(captionLog, "wordsnarl.instructions.caption", QtWarningMsg)
 } // namespace
 
 InstructionsViewer::InstructionsViewer(QString programFolder)
-    : programFolder_(std::move(programFolder))
-{
+    : programFolder_(std::move(programFolder)) {
     connect(&channel_, &QLocalSocket::readyRead, this, &InstructionsViewer::readRequests);
     connect(&channel_, &QLocalSocket::disconnected, this, &InstructionsViewer::endWithGame);
     connect(&channel_, &QLocalSocket::errorOccurred, this, &InstructionsViewer::endWithGame);
 }
 
-InstructionsViewer::~InstructionsViewer()
-{
+InstructionsViewer::~InstructionsViewer() {
     delete window_;
 }
 
-void InstructionsViewer::show()
-{
+void InstructionsViewer::show() {
     if (window_) {
         window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
         window_->show();
@@ -41,13 +38,11 @@ void InstructionsViewer::show()
     }
 }
 
-void InstructionsViewer::followGame(const QString &channelName)
-{
+void InstructionsViewer::followGame(const QString &channelName) {
     channel_.connectToServer(channelName, QIODevice::ReadOnly);
 }
 
-void InstructionsViewer::readRequests()
-{
+void InstructionsViewer::readRequests() {
     while (channel_.canReadLine()) {
         if (channel_.readLine() == instructions::ShowCommand) {
             show();
@@ -55,15 +50,13 @@ void InstructionsViewer::readRequests()
     }
 }
 
-void InstructionsViewer::endWithGame()
-{
+void InstructionsViewer::endWithGame() {
     if (window_) {
         window_->hide();
     }
     emit gameEnded();
 }
 
-frmBrowser *InstructionsViewer::window() const
-{
+frmBrowser *InstructionsViewer::window() const {
     return window_;
 }

@@ -27,8 +27,7 @@ constexpr std::array<Picture, 5> Pictures{{
 // Light grey is the drawings' see-through colour.
 const QColor MaskColour(192, 192, 192);
 
-QIcon drawing(const QString &path)
-{
+QIcon drawing(const QString &path) {
     QPixmap pixmap(path);
     if (!pixmap.isNull()) {
         pixmap.setMask(pixmap.createMaskFromColor(MaskColour, Qt::MaskInColor));
@@ -38,11 +37,11 @@ QIcon drawing(const QString &path)
 
 } // namespace
 
-QIcon image(const QString &key)
-{
+QIcon image(const QString &key) {
     for (const Picture &picture : Pictures) {
         if (key == QLatin1String(picture.key)) {
-            return QIcon::fromTheme(QLatin1String(picture.themeName), drawing(QLatin1String(picture.fallback)));
+            return QIcon::fromTheme(QLatin1String(picture.themeName),
+                                    drawing(QLatin1String(picture.fallback)));
         }
     }
     return {};

@@ -4,8 +4,7 @@
 #include <QWebEngineHistory>
 
 WebBrowserControl::WebBrowserControl(QWidget *parent)
-    : QWebEngineView(parent)
-{
+    : QWebEngineView(parent) {
     connect(this, &QWebEngineView::loadStarted, this, [this] {
         loadRequested_ = false;
         loading_ = true;
@@ -22,8 +21,7 @@ WebBrowserControl::WebBrowserControl(QWidget *parent)
     });
 }
 
-void WebBrowserControl::Navigate(const QString &address)
-{
+void WebBrowserControl::Navigate(const QString &address) {
     const QUrl url = QUrl::fromUserInput(address);
     if (!url.isValid()) {
         return;
@@ -32,32 +30,28 @@ void WebBrowserControl::Navigate(const QString &address)
     load(url);
 }
 
-void WebBrowserControl::GoBack()
-{
+void WebBrowserControl::GoBack() {
     if (history()->canGoBack()) {
         loadRequested_ = true;
         back();
     }
 }
 
-void WebBrowserControl::GoForward()
-{
+void WebBrowserControl::GoForward() {
     if (history()->canGoForward()) {
         loadRequested_ = true;
         forward();
     }
 }
 
-void WebBrowserControl::Refresh()
-{
+void WebBrowserControl::Refresh() {
     if (!url().isEmpty()) {
         loadRequested_ = true;
         reload();
     }
 }
 
-void WebBrowserControl::Stop()
-{
+void WebBrowserControl::Stop() {
     loadRequested_ = false;
     stop();
 }

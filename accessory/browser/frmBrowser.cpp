@@ -40,16 +40,14 @@ constexpr std::array<ToolBarButton, 5> ToolBarButtons{{
     {"Home", QT_TRANSLATE_NOOP("frmBrowser", "Goes back to the instructions page")},
 }};
 
-QRect pixels(const QRect &twipsRect)
-{
+QRect pixels(const QRect &twipsRect) {
     return twips::rect(twipsRect.left(), twipsRect.top(), twipsRect.width(), twipsRect.height());
 }
 
 } // namespace
 
 frmBrowser::frmBrowser(QString programFolder)
-    : programFolder_(std::move(programFolder))
-{
+    : programFolder_(std::move(programFolder)) {
     setObjectName(QStringLiteral("frmBrowser"));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(twips::size(6540, 5130));
@@ -68,8 +66,7 @@ frmBrowser::frmBrowser(QString programFolder)
     Form_Load();
 }
 
-void frmBrowser::createToolBar()
-{
+void frmBrowser::createToolBar() {
     tbToolBar = new QToolBar(this);
     tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
     tbToolBar->setAccessibleName(tr("Browser buttons"));
@@ -90,8 +87,7 @@ void frmBrowser::createToolBar()
             [this](QAction *button) { tbToolBar_ButtonClick(*button); });
 }
 
-void frmBrowser::createAddressStrip()
-{
+void frmBrowser::createAddressStrip() {
     picAddress = new QWidget(this);
     picAddress->setObjectName(QStringLiteral("picAddress"));
 
@@ -107,36 +103,35 @@ void frmBrowser::createAddressStrip()
     cboAddress->lineEdit()->installEventFilter(this);
     connect(cboAddress, &QComboBox::activated, this, &frmBrowser::cboAddress_Click);
 
-    lblAddress = controls::label(picAddress, QStringLiteral("lblAddress"), pixels(AddressLabel), tr("&Address:"));
+    lblAddress =
+        controls::label(picAddress, QStringLiteral("lblAddress"), pixels(AddressLabel), tr("&Address:"));
     lblAddress->setBuddy(cboAddress);
 }
 
-void frmBrowser::createBrowser()
-{
+void frmBrowser::createBrowser() {
     brwWebBrowser = new WebBrowserControl(this);
     brwWebBrowser->setObjectName(QStringLiteral("brwWebBrowser"));
     brwWebBrowser->setGeometry(pixels(BrowserView));
     brwWebBrowser->setAccessibleName(tr("Web page"));
-    connect(brwWebBrowser, &WebBrowserControl::DownloadComplete, this, &frmBrowser::brwWebBrowser_DownloadComplete);
+    connect(brwWebBrowser, &WebBrowserControl::DownloadComplete, this,
+            &frmBrowser::brwWebBrowser_DownloadComplete);
     connect(brwWebBrowser, &WebBrowserControl::NavigateComplete, this, &frmBrowser::UpdateAddressHistory);
 }
 
 // The toolbar and the address strip are docked along the top edge.
-void frmBrowser::dockStrips()
-{
+void frmBrowser::dockStrips() {
     tbToolBar->setGeometry(0, 0, width(), twips::toPixels(ToolBarHeight));
-    picAddress->setGeometry(0, twips::toPixels(AddressStrip.top()), width(), twips::toPixels(AddressStrip.height()));
+    picAddress->setGeometry(0, twips::toPixels(AddressStrip.top()), width(),
+                            twips::toPixels(AddressStrip.height()));
 }
 
-void frmBrowser::resizeEvent(QResizeEvent *event)
-{
+void frmBrowser::resizeEvent(QResizeEvent *event) {
     QWidget::resizeEvent(event);
     dockStrips();
     Form_Resize();
 }
 
-bool frmBrowser::eventFilter(QObject *watched, QEvent *event)
-{
+bool frmBrowser::eventFilter(QObject *watched, QEvent *event) {
     if (watched == cboAddress->lineEdit() && event->type() == QEvent::KeyPress) {
         const QString typed = static_cast<QKeyEvent *>(event)->text();
         if (!typed.isEmpty()) {
@@ -146,13 +141,13 @@ bool frmBrowser::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-void frmBrowser::Form_Load()
-{
+void frmBrowser::Form_Load() {
     show();
     tbToolBar->update();
     Form_Resize();
     cboAddress->move(twips::toPixels(50), lblAddress->y() + lblAddress->height() + twips::toPixels(15));
-    StartingAddress = QDir::toNativeSeparators(QDir(programFolder_).filePath(QStringLiteral("GameInstructions.htm")));
+    StartingAddress =
+        QDir::toNativeSeparators(QDir(programFolder_).filePath(QStringLiteral("GameInstructions.htm")));
     cboAddress->setEditText(StartingAddress);
     cboAddress->addItem(cboAddress->currentText());
     cboAddress->addItem(maker::HostName);
@@ -162,8 +157,7 @@ void frmBrowser::Form_Load()
 
 // Sizes that would come out negative, as in a minimized or tiny window, are
 // skipped; the other sizes are still applied.
-void frmBrowser::Form_Resize()
-{
+void frmBrowser::Form_Resize() {
     const int clientWidth = twips::fromPixels(width());
     const int clientHeight = twips::fromPixels(height());
     const int stripBottom = twips::fromPixels(picAddress->y() + picAddress->height());
@@ -178,8 +172,7 @@ void frmBrowser::Form_Resize()
                           browserHeight >= 0 ? twips::toPixels(browserHeight) : brwWebBrowser->height());
 }
 
-void frmBrowser::tbToolBar_ButtonClick(const QAction &button)
-{
+void frmBrowser::tbToolBar_ButtonClick(const QAction &button) {
     timTimer.start();
     const QString key = button.data().toString();
     if (key == QLatin1String("Back")) {
@@ -197,8 +190,7 @@ void frmBrowser::tbToolBar_ButtonClick(const QAction &button)
     }
 }
 
-void frmBrowser::cboAddress_Click()
-{
+void frmBrowser::cboAddress_Click() {
     if (SuppressNavigation) {
         return;
     }
@@ -206,15 +198,13 @@ void frmBrowser::cboAddress_Click()
     brwWebBrowser->Navigate(cboAddress->currentText());
 }
 
-void frmBrowser::cboAddress_KeyPress(int keyAscii)
-{
+void frmBrowser::cboAddress_KeyPress(int keyAscii) {
     if (keyAscii == EnterKey) {
         cboAddress_Click();
     }
 }
 
-void frmBrowser::timTimer_Timer()
-{
+void frmBrowser::timTimer_Timer() {
     if (brwWebBrowser->Busy()) {
         setWindowTitle(tr("Working..."));
     } else {
@@ -223,13 +213,11 @@ void frmBrowser::timTimer_Timer()
     }
 }
 
-void frmBrowser::brwWebBrowser_DownloadComplete()
-{
+void frmBrowser::brwWebBrowser_DownloadComplete() {
     setWindowTitle(brwWebBrowser->LocationName());
 }
 
-void frmBrowser::UpdateAddressHistory()
-{
+void frmBrowser::UpdateAddressHistory() {
     setWindowTitle(brwWebBrowser->LocationName());
     const QString location = brwWebBrowser->LocationURL();
     const int found = cboAddress->findText(location, Qt::MatchExactly | Qt::MatchCaseSensitive);

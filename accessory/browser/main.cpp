@@ -6,8 +6,7 @@
 #include <QApplication>
 #include <QIcon>
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(appinfo::Title);
     QApplication::setApplicationVersion(appinfo::versionText());

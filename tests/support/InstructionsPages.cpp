@@ -2,8 +2,7 @@
 
 #include <QFile>
 
-InstructionsPages::InstructionsPages(bool withInstructions)
-{
+InstructionsPages::InstructionsPages(bool withInstructions) {
     if (withInstructions) {
         write(QStringLiteral("GameInstructions.htm"), InstructionsTitle);
     }
@@ -11,19 +10,18 @@ InstructionsPages::InstructionsPages(bool withInstructions)
     write(QStringLiteral("third.htm"), ThirdTitle);
 }
 
-void InstructionsPages::write(const QString &fileName, const QString &title) const
-{
+void InstructionsPages::write(const QString &fileName, const QString &title) const {
     QFile page(path(fileName));
     if (page.open(QIODevice::WriteOnly)) {
-        page.write(QStringLiteral("<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>%1</title></head>"
-                                  "<body><p>%1</p></body></html>")
-                       .arg(title)
-                       .toUtf8());
+        page.write(
+            QStringLiteral("<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>%1</title></head>"
+                           "<body><p>%1</p></body></html>")
+                .arg(title)
+                .toUtf8());
     }
 }
 
-QString InstructionsPages::writeSlowPage() const
-{
+QString InstructionsPages::writeSlowPage() const {
     const QString fileName = QStringLiteral("slow.htm");
     QFile page(path(fileName));
     if (page.open(QIODevice::WriteOnly)) {

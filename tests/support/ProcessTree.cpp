@@ -15,8 +15,7 @@ struct Status {
 
 // Reads /proc/<pid>/stat: "pid (name) state ppid ...". The name may itself hold
 // blanks and brackets, so it ends at the last closing bracket.
-bool readStatus(qint64 pid, Status &status)
-{
+bool readStatus(qint64 pid, Status &status) {
     QFile file(QStringLiteral("/proc/%1/stat").arg(pid));
     if (!file.open(QIODevice::ReadOnly)) {
         return false;
@@ -39,8 +38,7 @@ bool readStatus(qint64 pid, Status &status)
 
 } // namespace
 
-QList<Process> descendantsOf(qint64 pid)
-{
+QList<Process> descendantsOf(qint64 pid) {
     QMultiHash<qint64, Process> childrenOf;
     const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     for (const QString &entry : entries) {
@@ -63,14 +61,12 @@ QList<Process> descendantsOf(qint64 pid)
     return found;
 }
 
-bool isAlive(qint64 pid)
-{
+bool isAlive(qint64 pid) {
     Status status;
     return readStatus(pid, status) && status.state != 'Z';
 }
 
-qint64 pssKiB(qint64 pid)
-{
+qint64 pssKiB(qint64 pid) {
     QList<qint64> tree{pid};
     for (const Process &process : descendantsOf(pid)) {
         tree.append(process.pid);

@@ -8,9 +8,7 @@ namespace test {
 // Like QTest::qWaitFor, but looks at the condition at least every 10 ms: with
 // the web engine in the process, qWaitFor can spend seconds in one round of
 // event processing before it looks again.
-template <typename Condition>
-bool waitUntil(Condition condition, int timeoutMs = 5000)
-{
+template <typename Condition> bool waitUntil(Condition condition, int timeoutMs = 5000) {
     const QDeadlineTimer deadline(timeoutMs);
     while (!condition()) {
         if (deadline.hasExpired()) {
