@@ -48,6 +48,10 @@ private:
     void LetterBox_Change(std::int16_t row, std::int16_t Index);
     void LetterBox_GotFocus(std::int16_t row, std::int16_t Index);
     void focusFirstAnswerBox();
+    void cmdHint_Click(std::int16_t Index);
+    void cmdClueHint_Click();
+    void revealLeadingLetters(std::int16_t row, std::int16_t &hintCount, const QString &answer);
+    void cmdCorrectPuz_Click();
 
     void mnuNewGame_Click();
     void mnuSelectPuzzle_Click();

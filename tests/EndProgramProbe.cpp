@@ -19,8 +19,7 @@ namespace {
 // Exit code for "still running after the close request": the program did not end.
 constexpr int StillRunning = 3;
 
-void endGameWindow(const QString &how, frmWords &window)
-{
+void endGameWindow(const QString &how, frmWords &window) {
     if (how == QLatin1String("exit-menu")) {
         window.findChild<QAction *>(QStringLiteral("mnuExit"))->trigger();
     } else if (how == QLatin1String("ctrl-x")) {
@@ -34,8 +33,7 @@ void endGameWindow(const QString &how, frmWords &window)
 
 } // namespace
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     const QString how = app.arguments().value(1);
@@ -53,10 +51,11 @@ int main(int argc, char *argv[])
         game = std::make_unique<frmWords>(dialogs, accessories);
         game->show();
         otherWindow.show();
-        QTimer::singleShot(50, game.get(), [&] {
-            game->activateWindow();
-            endGameWindow(how, *game);
-        });
+        game->activateWindow();
+        if (!QTest::qWaitForWindowActive(game.get())) {
+            return StillRunning;
+        }
+        QTimer::singleShot(50, game.get(), [&] { endGameWindow(how, *game); });
     }
     QTimer::singleShot(5000, &app, [] { QCoreApplication::exit(StillRunning); });
     const int code = QApplication::exec();
