@@ -1,9 +1,14 @@
 #include "Accessories.h"
 
+#include "InstructionsChannel.h"
 #include "frmAbout.h"
 
+#include <QCoreApplication>
+
 Accessories::Accessories(const AboutServices &aboutServices)
-    : aboutServices_(aboutServices) {}
+    : aboutServices_(aboutServices),
+      instructions_(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                    instructions::ViewerProgramName) {}
 
 Accessories::~Accessories() {
     delete about_;
@@ -18,4 +23,6 @@ void Accessories::showAbout(const QWidget &gameWindow) {
     about_->activateWindow();
 }
 
-void Accessories::showInstructions() {}
+void Accessories::showInstructions() {
+    instructions_.show();
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AboutServices.h"
+#include "InstructionsLauncher.h"
 #include "game/AccessoryWindows.h"
 
 #include <QPointer>
@@ -19,4 +20,5 @@ public:
 private:
     AboutServices aboutServices_;
     QPointer<frmAbout> about_; // null while the box is closed
+    InstructionsLauncher instructions_;
 };

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// What the game and its instructions viewer agree on. The game starts the viewer
+// with the name of a local channel and nothing else on its command line; over the
+// channel it sends one line per How To Play. The viewer quits when the channel
+// closes, which is how it follows the game out, however the game ends.
+namespace instructions {
+
+// The viewer program, found beside the game's own executable.
+inline const QString ViewerProgramName = QStringLiteral("wordsnarl-instructions");
+
+// Command-line option that carries the channel's name.
+inline const QString ChannelOption = QStringLiteral("--channel");
+
+// Sent for every How To Play once the viewer has connected.
+inline const QByteArray ShowCommand = QByteArrayLiteral("show\n");
+
+} // namespace instructions

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// What the system's process table says about a program and everything it
+// started (Linux /proc). Zombies count as gone: they hold no resources.
+namespace processtree {
+
+struct Process {
+    qint64 pid = 0;
+    QString name; // the kernel's short name, at most 15 characters
+};
+
+// Every living process started by pid, directly or further down.
+QList<Process> descendantsOf(qint64 pid);
+
+bool isAlive(qint64 pid);
+
+// Proportional set size of the process and all its descendants, in KiB.
+qint64 pssKiB(qint64 pid);
+
+} // namespace processtree
