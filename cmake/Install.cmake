@@ -9,11 +9,11 @@ file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/path-link)
 file(CREATE_LINK ${game_from_bindir} ${CMAKE_CURRENT_BINARY_DIR}/path-link/wordsnarl SYMBOLIC)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/path-link/wordsnarl DESTINATION ${CMAKE_INSTALL_BINDIR})
 
+set(packaging ${PROJECT_SOURCE_DIR}/packaging)
+
 # Menu entry and software-centre entry.
-install(FILES ${PROJECT_SOURCE_DIR}/desktop/${WORDSNARL_APP_ID}.desktop
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${PROJECT_SOURCE_DIR}/desktop/${WORDSNARL_APP_ID}.metainfo.xml
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${packaging}/${WORDSNARL_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${packaging}/${WORDSNARL_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 # The icon in the hicolor theme, drawn for each size, and as SVG for every other scale.
 set(icon_theme_dir ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
@@ -25,3 +25,20 @@ endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/wordsnarl.svg
         DESTINATION ${icon_theme_dir}/scalable/apps
         RENAME ${WORDSNARL_APP_ID}.svg)
+
+# Manual page, copyright and changelog, compressed as Debian's tools expect (gzip -9n,
+# so the package does not change with the build time).
+set(compressed ${CMAKE_CURRENT_BINARY_DIR}/compressed)
+foreach(document wordsnarl.6 changelog)
+    add_custom_command(
+        OUTPUT ${compressed}/${document}.gz
+        COMMAND ${CMAKE_COMMAND} -E copy ${packaging}/${document} ${compressed}/${document}
+        COMMAND gzip -9nf ${compressed}/${document}
+        DEPENDS ${packaging}/${document}
+        COMMENT "Compressing ${document}"
+        VERBATIM)
+    list(APPEND compressed_documents ${compressed}/${document}.gz)
+endforeach()
+add_custom_target(wordsnarl_documents ALL DEPENDS ${compressed_documents})
+install(FILES ${compressed}/wordsnarl.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${packaging}/copyright ${compressed}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})

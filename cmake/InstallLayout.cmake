@@ -4,9 +4,13 @@
 # so the programs and the page share one private folder, and only the game is put on
 # the PATH, as a link. Debian keeps such a mix of programs and data under
 # /usr/lib/<package> (as Firefox does in /usr/lib/firefox-esr) and keeps web pages and
-# helper programs nobody types out of /usr/bin. Qt reads the program's folder from
+# helper programs nobody types out of the PATH. Qt reads the program's folder from
 # /proc/self/exe, which resolves the link, so the game started from the PATH still
 # looks in the private folder.
+#
+# Debian puts games on the PATH from /usr/games; pass -DCMAKE_INSTALL_BINDIR=bin where
+# games/ is not on the PATH.
+set(CMAKE_INSTALL_BINDIR games CACHE PATH "User executables (games)")
 include(GNUInstallDirs)
 
 set(WORDSNARL_INSTALL_PROGRAMDIR "${CMAKE_INSTALL_LIBDIR}/wordsnarl")

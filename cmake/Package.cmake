@@ -5,9 +5,10 @@ set(CPACK_PACKAGE_NAME wordsnarl)
 set(CPACK_PACKAGE_VENDOR Brivak)
 set(CPACK_PACKAGE_CONTACT "Brivak <support@brivak.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "word puzzle game of double meanings")
-set(CPACK_PACKAGE_DESCRIPTION "Each puzzle has five items, and each item shows two short definitions \
-that share one answer. One letter of every answer is marked, and the five marked letters, \
-rearranged, answer the final clue. Fifty puzzles are built in.")
+# Lines of the package description stay under 80 characters, as Debian's tools expect.
+set(CPACK_PACKAGE_DESCRIPTION "Each puzzle has five items, and each item shows two short definitions\n\
+that share one answer. One letter of every answer is marked, and the five\n\
+marked letters, rearranged, answer the final clue. Fifty puzzles are built in.")
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -2,9 +2,9 @@
 # Installs the build into a scratch root and checks it the way a desktop and the game
 # use it: the game on the PATH, started from there, running from the folder that
 # holds its instructions; menu entry, icons and software-centre entry under one id.
-# Usage: check-installed-layout.sh CMAKE BUILD_DIR APP_ID WITH_VIEWER(0|1)
+# Usage: check-installed-layout.sh CMAKE BUILD_DIR APP_ID BINDIR WITH_VIEWER(0|1)
 set -euo pipefail
-cmake="$1" build="$2" id="$3" with_viewer="$4"
+cmake="$1" build="$2" id="$3" bindir="/usr/$4" with_viewer="$5"
 
 root="$(mktemp -d)"
 game_pid=""
@@ -28,6 +28,9 @@ metainfo="$share/metainfo/$id.metainfo.xml"
 expect_file "$desktop_entry"
 expect_file "$metainfo"
 expect_file "$share/icons/hicolor/scalable/apps/$id.svg"
+expect_file "$share/man/man6/wordsnarl.6.gz"
+expect_file "$share/doc/wordsnarl/copyright"
+expect_file "$share/doc/wordsnarl/changelog.gz"
 
 # A PNG's width sits big-endian in bytes 16 to 19; a picture in the wrong size folder blurs.
 png_width() { od -An -tu1 -j16 -N4 "$1" | awk '{ print $1 * 16777216 + $2 * 65536 + $3 * 256 + $4 }'; }
@@ -42,7 +45,7 @@ done
 # The menu entry must start a program on the PATH and name the icon and metainfo by the same id.
 if [ -f "$root$desktop_entry" ] && [ -f "$root$metainfo" ]; then
     program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$root$desktop_entry")
-    [ -x "$root/usr/bin/$program" ] || fail "the menu entry starts '$program', which is not in /usr/bin"
+    [ -x "$root$bindir/$program" ] || fail "the menu entry starts '$program', which is not in $bindir"
     grep -qx "Icon=$id" "$root$desktop_entry" || fail "the menu entry's icon is not $id"
     grep -q "<id>$id</id>" "$root$metainfo" || fail "the metainfo's id is not $id"
     grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$root$metainfo" ||
@@ -51,13 +54,13 @@ if [ -f "$root$desktop_entry" ] && [ -f "$root$metainfo" ]; then
 fi
 
 # Only programs belong on the PATH; the instructions page and its viewer live with the game.
-for file in "$root"/usr/bin/*; do
-    [ -x "$file" ] || fail "/usr/bin/$(basename "$file") is not a program"
+for file in "$root$bindir"/*; do
+    [ -x "$file" ] || fail "$bindir/$(basename "$file") is not a program"
 done
-link="$root/usr/bin/wordsnarl"
+link="$root$bindir/wordsnarl"
 if [ -L "$link" ]; then
     case "$(readlink "$link")" in
-    /*) fail "/usr/bin/wordsnarl points outside the installed tree: $(readlink "$link")" ;;
+    /*) fail "$bindir/wordsnarl points outside the installed tree: $(readlink "$link")" ;;
     esac
 fi
 program_dir="$(dirname "$(readlink -f "$link")")"
