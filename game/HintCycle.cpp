@@ -1,7 +1,6 @@
 #include "HintCycle.h"
 
-HintStep hintStep(std::int16_t previousCount, const QString &answer)
-{
+HintStep hintStep(std::int16_t previousCount, const QString &answer) {
     const auto length = static_cast<std::int16_t>(answer.size());
     HintStep step{static_cast<std::int16_t>(previousCount + 1), {}};
     if (step.count == length + 1) {
