@@ -3,7 +3,7 @@
 # Usage: scripts/screenshots.sh [BUILD_DIR]   (default: build)
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
-ensure_packages xvfb xdotool imagemagick
+ensure_packages xvfb xdotool imagemagick qt6ct
 
 build="${1:-$WORDSNARL_ROOT/build}"
 out="$WORDSNARL_ROOT/docs/screenshots"
@@ -32,3 +32,15 @@ echo "saved $out/splash.png"
 sleep 5
 shoot "Wordsnarl - Puzzle Number" game.png
 kill "$game"
+
+step "Game window in a dark desktop theme (qt6ct with its darker colours)"
+theme=$(mktemp -d)
+mkdir -p "$theme/qt6ct"
+printf '[Appearance]\ncolor_scheme_path=/usr/share/qt6ct/colors/darker.conf\ncustom_palette=true\nstyle=Fusion\n' \
+    >"$theme/qt6ct/qt6ct.conf"
+XDG_CONFIG_HOME="$theme" QT_QPA_PLATFORMTHEME=qt6ct "$build/wordsnarl" &
+game=$!
+sleep 6.5
+shoot "Wordsnarl - Puzzle Number" game-dark.png
+kill "$game"
+rm -rf "$theme"
