@@ -9,8 +9,7 @@ namespace appinfo {
 // The application title: part of window captions and message-box titles.
 inline const QString Title = QStringLiteral("Wordsnarl");
 
-inline QString versionText()
-{
+inline QString versionText() {
     return QStringLiteral("%1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision);
 }
 

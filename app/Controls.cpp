@@ -6,8 +6,7 @@
 namespace controls {
 
 QLabel *label(QWidget *parent, const QString &objectName, const QRect &geometry, const QString &text,
-              Qt::Alignment alignment)
-{
+              Qt::Alignment alignment) {
     auto *label = new QLabel(text, parent);
     label->setObjectName(objectName);
     label->setGeometry(geometry);
@@ -16,8 +15,7 @@ QLabel *label(QWidget *parent, const QString &objectName, const QRect &geometry,
 }
 
 QLabel *picture(QWidget *parent, const QString &objectName, const QRect &geometry, const QString &imagePath,
-                QPalette::ColorRole background, const QString &accessibleName)
-{
+                QPalette::ColorRole background, const QString &accessibleName) {
     auto *picture = label(parent, objectName, geometry, QString(), Qt::AlignCenter);
     picture->setPixmap(QPixmap(imagePath));
     picture->setBackgroundRole(background);

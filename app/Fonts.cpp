@@ -4,19 +4,17 @@
 
 namespace fonts {
 
-QFont blackSans(qreal pointSize)
-{
+QFont blackSans(qreal pointSize) {
     QFont font;
-    font.setFamilies({QStringLiteral("Arial Black"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("DejaVu Sans")});
+    font.setFamilies(
+        {QStringLiteral("Arial Black"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setWeight(QFont::Black);
     return font;
 }
 
-QFont desktopSans(qreal pointSize, bool underline)
-{
+QFont desktopSans(qreal pointSize, bool underline) {
     QFont font = QApplication::font();
     font.setFamilies({QStringLiteral("MS Sans Serif"), QApplication::font().family()});
     font.setStyleHint(QFont::SansSerif);
@@ -25,8 +23,7 @@ QFont desktopSans(qreal pointSize, bool underline)
     return font;
 }
 
-QFont boldSerif(qreal pointSize)
-{
+QFont boldSerif(qreal pointSize) {
     QFont font;
     font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
                       QStringLiteral("DejaVu Serif")});

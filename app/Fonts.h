@@ -7,8 +7,8 @@
 // and the desktop's own sans stands in for MS Sans Serif.
 namespace fonts {
 
-QFont blackSans(qreal pointSize);                  // Arial Black
+QFont blackSans(qreal pointSize);                           // Arial Black
 QFont desktopSans(qreal pointSize, bool underline = false); // MS Sans Serif
-QFont boldSerif(qreal pointSize);                  // Times New Roman, bold
+QFont boldSerif(qreal pointSize);                           // Times New Roman, bold
 
 } // namespace fonts

@@ -5,14 +5,12 @@
 
 namespace {
 
-QMessageBox::Icon toMessageBoxIcon(Dialogs::Icon icon)
-{
+QMessageBox::Icon toMessageBoxIcon(Dialogs::Icon icon) {
     return icon == Dialogs::Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon;
 }
 
 QMessageBox::StandardButton runMessageBox(QWidget *parent, const QString &text, const QString &title,
-                                          Dialogs::Icon icon, QMessageBox::StandardButtons buttons)
-{
+                                          Dialogs::Icon icon, QMessageBox::StandardButtons buttons) {
     QMessageBox box(toMessageBoxIcon(icon), title, text, buttons, parent);
     box.setTextFormat(Qt::PlainText);
     return static_cast<QMessageBox::StandardButton>(box.exec());
@@ -20,19 +18,17 @@ QMessageBox::StandardButton runMessageBox(QWidget *parent, const QString &text, 
 
 } // namespace
 
-QString QtDialogs::askText(QWidget *parent, const QString &prompt, const QString &title)
-{
+QString QtDialogs::askText(QWidget *parent, const QString &prompt, const QString &title) {
     bool accepted = false;
-    const QString text = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, QString(), &accepted);
+    const QString text =
+        QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, QString(), &accepted);
     return accepted ? text : QString();
 }
 
-void QtDialogs::showMessage(QWidget *parent, const QString &text, const QString &title, Icon icon)
-{
+void QtDialogs::showMessage(QWidget *parent, const QString &text, const QString &title, Icon icon) {
     runMessageBox(parent, text, title, icon, QMessageBox::Ok);
 }
 
-bool QtDialogs::askYesNo(QWidget *parent, const QString &text, const QString &title, Icon icon)
-{
+bool QtDialogs::askYesNo(QWidget *parent, const QString &text, const QString &title, Icon icon) {
     return runMessageBox(parent, text, title, icon, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }

@@ -12,8 +12,7 @@
 
 frmSplash::frmSplash(std::function<void()> showGameWindow)
     : QFrame(nullptr, Qt::SplashScreen)
-    , showGameWindow_(std::move(showGameWindow))
-{
+    , showGameWindow_(std::move(showGameWindow)) {
     setObjectName(QStringLiteral("frmSplash"));
     setAttribute(Qt::WA_DeleteOnClose);
     setAccessibleName(tr("Wordsnarl is starting"));
@@ -45,20 +44,17 @@ frmSplash::frmSplash(std::function<void()> showGameWindow)
     Form_Load();
 }
 
-void frmSplash::Form_Load()
-{
+void frmSplash::Form_Load() {
     tmrSplash->start(HandOverMilliseconds);
 }
 
-void frmSplash::tmrSplash_Timer()
-{
+void frmSplash::tmrSplash_Timer() {
     showGameWindow_();
     handedOver_ = true;
     close();
 }
 
-void frmSplash::closeEvent(QCloseEvent *event)
-{
+void frmSplash::closeEvent(QCloseEvent *event) {
     tmrSplash->stop();
     event->accept();
     if (!handedOver_) {

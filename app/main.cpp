@@ -9,8 +9,7 @@
 
 #include <memory>
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(appinfo::Title);
     QApplication::setApplicationVersion(appinfo::versionText());

@@ -13,21 +13,18 @@ namespace {
 // Made in main(), after the application object and destroyed before it.
 GameDriver *driver = nullptr;
 
-GameDriver &game()
-{
+GameDriver &game() {
     return *driver;
 }
 
-void BoardRebuild(benchmark::State &state)
-{
+void BoardRebuild(benchmark::State &state) {
     for (auto _ : state) {
         game().choose("mnuNewGame"); // ClearBoard, BuildBoard(0), focus to the first box
     }
 }
 BENCHMARK(BoardRebuild)->Unit(benchmark::kMicrosecond);
 
-void TypedLetter(benchmark::State &state)
-{
+void TypedLetter(benchmark::State &state) {
     game().selectPuzzle(QStringLiteral("1"));
     QLineEdit *first = game().box(4, 1);
     const QLineEdit *second = game().box(4, 2);
@@ -41,8 +38,7 @@ void TypedLetter(benchmark::State &state)
 }
 BENCHMARK(TypedLetter)->Unit(benchmark::kMicrosecond);
 
-void LoadPuzzle(benchmark::State &state)
-{
+void LoadPuzzle(benchmark::State &state) {
     std::int16_t number = 1;
     for (auto _ : state) {
         basPuzzles::LoadPuzzle(number);
@@ -53,8 +49,7 @@ BENCHMARK(LoadPuzzle)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     auto window = std::make_unique<GameDriver>();

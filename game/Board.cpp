@@ -15,8 +15,7 @@ namespace {
 constexpr int BoxGapTwips = 75;
 const QColor MarkedRed(255, 0, 0);
 
-QString accessibleBoxName(std::int16_t row, std::int16_t index, std::int16_t length, bool marked)
-{
+QString accessibleBoxName(std::int16_t row, std::int16_t index, std::int16_t length, bool marked) {
     const QString name = row == GameState::FinalRow
                              ? frmWords::tr("Final answer, letter %1 of %2").arg(index).arg(length)
                              : frmWords::tr("Answer %1, letter %2 of %3").arg(row).arg(index).arg(length);
@@ -25,8 +24,7 @@ QString accessibleBoxName(std::int16_t row, std::int16_t index, std::int16_t len
 
 } // namespace
 
-void frmWords::BuildBoard(const std::int16_t &number)
-{
+void frmWords::BuildBoard(const std::int16_t &number) {
     const std::int16_t chosen = number != 0 ? number : puzzleNumberForDraw(state_.MaxPuzzleNumber, draw_());
     basPuzzles::LoadPuzzle(chosen);
     setWindowTitle(QStringLiteral("Wordsnarl - Puzzle Number %1").arg(chosen));
@@ -48,20 +46,23 @@ void frmWords::BuildBoard(const std::int16_t &number)
 // Loads one box per letter, each 75 twips right of the one before, and marks
 // the box at markedPosition (none for 0). Keyboard users reach a row's boxes
 // right after the row's definitions.
-void frmWords::buildRow(std::int16_t row, const QString &answer, std::int16_t markedPosition)
-{
+void frmWords::buildRow(std::int16_t row, const QString &answer, std::int16_t markedPosition) {
     LetterBoxArray &boxes = *rows_(row);
     const auto length = static_cast<std::int16_t>(answer.size());
     state_.RowLength(row) = length;
-    QWidget *previousInTabOrder =
-        row == GameState::FinalRow ? static_cast<QWidget *>(&(*rows_(5))(state_.RowLength(5))) : txtClue[2 * row - 1];
+    QWidget *previousInTabOrder = row == GameState::FinalRow
+                                      ? static_cast<QWidget *>(&(*rows_(5))(state_.RowLength(5)))
+                                      : txtClue[2 * row - 1];
     for (std::int16_t index = 1; index <= length; ++index) {
         const LetterBox &previous = boxes(static_cast<std::int16_t>(index - 1));
         LetterBox &box = boxes.load(index);
         box.show();
-        box.move(twips::toPixels(twips::fromPixels(previous.x()) + twips::fromPixels(previous.width()) + BoxGapTwips),
+        box.move(twips::toPixels(twips::fromPixels(previous.x()) + twips::fromPixels(previous.width()) +
+                                 BoxGapTwips),
                  previous.y());
         box.setAccessibleName(accessibleBoxName(row, index, length, index == markedPosition));
+        // The final clue is a label, which the keyboard never reaches: its boxes say it.
+        box.setAccessibleDescription(row == GameState::FinalRow ? ActivePuzzle.FinalClue : QString());
         setTabOrder(previousInTabOrder, &box);
         previousInTabOrder = &box;
     }
@@ -73,8 +74,7 @@ void frmWords::buildRow(std::int16_t row, const QString &answer, std::int16_t ma
     }
 }
 
-void frmWords::ClearBoard()
-{
+void frmWords::ClearBoard() {
     for (QPlainTextEdit *definition : txtClue) {
         definition->clear();
         definition->setToolTip(QString());
@@ -93,22 +93,19 @@ void frmWords::ClearBoard()
 
 // The number of boxes comes from the puzzle still in ActivePuzzle, which is
 // why a board is always cleared before the next puzzle is loaded.
-void frmWords::clearRow(std::int16_t row, const QString &answer)
-{
+void frmWords::clearRow(std::int16_t row, const QString &answer) {
     state_.RowLength(row) = static_cast<std::int16_t>(answer.size());
     for (std::int16_t index = 1; index <= state_.RowLength(row); ++index) {
         rows_(row)->unload(index);
     }
 }
 
-void frmWords::mnuNewGame_Click()
-{
+void frmWords::mnuNewGame_Click() {
     ClearBoard();
     BuildBoard(0);
     focusFirstAnswerBox();
 }
 
-void frmWords::focusFirstAnswerBox()
-{
+void frmWords::focusFirstAnswerBox() {
     (*rows_(1))(1).setFocus();
 }

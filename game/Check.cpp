@@ -8,8 +8,7 @@
 
 using basPuzzles::ActivePuzzle;
 
-void frmWords::cmdCorrectPuz_Click()
-{
+void frmWords::cmdCorrectPuz_Click() {
     SixItems rows;
     SixItems answers;
     for (std::int16_t row = 1; row <= GameState::FinalRow; ++row) {

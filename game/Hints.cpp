@@ -7,18 +7,15 @@
 
 using basPuzzles::ActivePuzzle;
 
-void frmWords::cmdHint_Click(std::int16_t Index)
-{
+void frmWords::cmdHint_Click(std::int16_t Index) {
     revealLeadingLetters(Index, state_.HintCount(Index), ActivePuzzle.Answers(Index));
 }
 
-void frmWords::cmdClueHint_Click()
-{
+void frmWords::cmdClueHint_Click() {
     revealLeadingLetters(GameState::FinalRow, state_.ClueHintCount, ActivePuzzle.FinalAnswer);
 }
 
-void frmWords::revealLeadingLetters(std::int16_t row, std::int16_t &hintCount, const QString &answer)
-{
+void frmWords::revealLeadingLetters(std::int16_t row, std::int16_t &hintCount, const QString &answer) {
     const HintStep step = hintStep(hintCount, answer);
     hintCount = step.count;
     for (const BoxWrite &write : step.writes) {

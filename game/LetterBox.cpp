@@ -2,14 +2,12 @@
 
 #include <QMouseEvent>
 
-void LetterBox::mousePressEvent(QMouseEvent *event)
-{
+void LetterBox::mousePressEvent(QMouseEvent *event) {
     QLineEdit::mousePressEvent(event);
     setSelection(0, 1);
 }
 
-void LetterBox::mouseMoveEvent(QMouseEvent *event)
-{
+void LetterBox::mouseMoveEvent(QMouseEvent *event) {
     // A drag would shrink the selection to nothing in a one-letter box.
     event->ignore();
 }

@@ -21,19 +21,17 @@ class WholeCharacters final : public QValidator {
 public:
     using QValidator::QValidator;
 
-    State validate(QString &input, int &) const override
-    {
+    State validate(QString &input, int &) const override {
         return QStringView(input).isValidUtf16() ? Acceptable : Invalid;
     }
 };
 
 } // namespace
 
-LetterBoxArray::LetterBoxArray(QWidget *parent, const QString &name, QPoint leftTop)
+LetterBoxArray::LetterBoxArray(QWidget *parent, QString name, QPoint leftTop)
     : QObject(parent)
     , parent_(parent)
-    , name_(name)
-{
+    , name_(std::move(name)) {
     LetterBox *pattern = makeBox(0);
     pattern->setGeometry(twips::rect(leftTop.x(), leftTop.y(), BoxSizeTwips, BoxSizeTwips));
     pattern->setMaxLength(1);
@@ -45,21 +43,19 @@ LetterBoxArray::LetterBoxArray(QWidget *parent, const QString &name, QPoint left
     loaded_[0] = true;
 }
 
-bool LetterBoxArray::isLoaded(std::int16_t index) const
-{
-    return index >= 0 && static_cast<std::size_t>(index) < loaded_.size() && loaded_[static_cast<std::size_t>(index)];
+bool LetterBoxArray::isLoaded(std::int16_t index) const {
+    return index >= 0 && static_cast<std::size_t>(index) < loaded_.size() &&
+           loaded_[static_cast<std::size_t>(index)];
 }
 
-LetterBox &LetterBoxArray::operator()(std::int16_t index) const
-{
+LetterBox &LetterBoxArray::operator()(std::int16_t index) const {
     if (!isLoaded(index)) {
         throw std::out_of_range("no such letter box");
     }
     return *members_[static_cast<std::size_t>(index)];
 }
 
-LetterBox &LetterBoxArray::load(std::int16_t index)
-{
+LetterBox &LetterBoxArray::load(std::int16_t index) {
     if (index < 1 || isLoaded(index)) {
         throw std::logic_error("letter box already loaded");
     }
@@ -74,8 +70,7 @@ LetterBox &LetterBoxArray::load(std::int16_t index)
     return box;
 }
 
-void LetterBoxArray::unload(std::int16_t index)
-{
+void LetterBoxArray::unload(std::int16_t index) {
     LetterBox &box = (*this)(index);
     if (index == 0) {
         throw std::logic_error("the pattern box is never unloaded");
@@ -88,16 +83,14 @@ void LetterBoxArray::unload(std::int16_t index)
     box.setText(QString());
 }
 
-void LetterBoxArray::setPatternBackground(const QColor &color)
-{
+void LetterBoxArray::setPatternBackground(const QColor &color) {
     LetterBox &pattern = (*this)(0);
     QPalette palette = pattern.palette();
     palette.setColor(QPalette::Base, color);
     pattern.setPalette(palette);
 }
 
-bool LetterBoxArray::eventFilter(QObject *watched, QEvent *event)
-{
+bool LetterBoxArray::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() == QEvent::FocusIn) {
         for (std::size_t index = 1; index < members_.size(); ++index) {
             if (members_[index] == watched && loaded_[index]) {
@@ -112,8 +105,7 @@ bool LetterBoxArray::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-LetterBox *LetterBoxArray::makeBox(std::int16_t index)
-{
+LetterBox *LetterBoxArray::makeBox(std::int16_t index) {
     auto *box = new LetterBox(parent_);
     box->setObjectName(QStringLiteral("%1(%2)").arg(name_).arg(index));
     box->hide();

@@ -22,7 +22,7 @@ class LetterBoxArray final : public QObject {
 
 public:
     // leftTop is the pattern box's place in twips.
-    LetterBoxArray(QWidget *parent, const QString &name, QPoint leftTop);
+    LetterBoxArray(QWidget *parent, QString name, QPoint leftTop);
 
     // A loaded member, or the pattern box for index 0.
     LetterBox &operator()(std::int16_t index) const;

@@ -4,8 +4,7 @@
 #include "LetterCase.h"
 #include "frmWords.h"
 
-void frmWords::LetterBox_Change(std::int16_t row, std::int16_t Index)
-{
+void frmWords::LetterBox_Change(std::int16_t row, std::int16_t Index) {
     LetterBox &box = (*rows_(row))(Index);
     // When the case differs this write is itself a change and runs this
     // handler once more, nested; writing identical text changes nothing.
@@ -17,7 +16,6 @@ void frmWords::LetterBox_Change(std::int16_t row, std::int16_t Index)
     }
 }
 
-void frmWords::LetterBox_GotFocus(std::int16_t row, std::int16_t Index)
-{
+void frmWords::LetterBox_GotFocus(std::int16_t row, std::int16_t Index) {
     (*rows_(row))(Index).setSelection(0, 1);
 }

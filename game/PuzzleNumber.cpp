@@ -10,15 +10,13 @@ namespace {
 // Longer texts are no puzzle number; they are not even parsed.
 constexpr qsizetype MaxNumberLength = 64;
 
-QString invalidTitle(const QString &shown)
-{
+QString invalidTitle(const QString &shown) {
     return QCoreApplication::translate("PuzzleNumber", "%1 is an Invalid Puzzle Number").arg(shown);
 }
 
 } // namespace
 
-std::optional<std::int16_t> readPuzzleNumber(const QString &text, const QLocale &locale)
-{
+std::optional<std::int16_t> readPuzzleNumber(const QString &text, const QLocale &locale) {
     if (text.size() > MaxNumberLength) {
         return std::nullopt;
     }
@@ -29,14 +27,14 @@ std::optional<std::int16_t> readPuzzleNumber(const QString &text, const QLocale 
     }
     // remainder() rounds its quotient half to even: 2.5 gives 2, 3.5 gives 4.
     const double rounded = value - std::remainder(value, 1.0);
-    if (rounded < std::numeric_limits<std::int16_t>::min() || rounded > std::numeric_limits<std::int16_t>::max()) {
+    if (rounded < std::numeric_limits<std::int16_t>::min() ||
+        rounded > std::numeric_limits<std::int16_t>::max()) {
         return std::nullopt;
     }
     return static_cast<std::int16_t>(rounded);
 }
 
-PuzzleChoice choosePuzzle(const QString &typed, const QLocale &locale, std::int16_t maxPuzzleNumber)
-{
+PuzzleChoice choosePuzzle(const QString &typed, const QLocale &locale, std::int16_t maxPuzzleNumber) {
     if (typed.isEmpty()) {
         return {};
     }
@@ -50,9 +48,8 @@ PuzzleChoice choosePuzzle(const QString &typed, const QLocale &locale, std::int1
     return {PuzzleChoice::Kind::Play, *number, QString(), true};
 }
 
-QString invalidPuzzleNumberMessage(std::int16_t maxPuzzleNumber)
-{
-    return QCoreApplication::translate("PuzzleNumber",
-                                       "You must enter a number between 1 and %1.  Please hit F3 to try again.")
+QString invalidPuzzleNumberMessage(std::int16_t maxPuzzleNumber) {
+    return QCoreApplication::translate(
+               "PuzzleNumber", "You must enter a number between 1 and %1.  Please hit F3 to try again.")
         .arg(maxPuzzleNumber);
 }

@@ -17,9 +17,9 @@ struct PuzzleChoice {
     enum class Kind { Nothing, Rejected, Play };
 
     Kind kind = Kind::Nothing;
-    std::int16_t number = 0;           // the number read, when there is one
-    QString title;                     // title of the rejection message
-    bool focusFirstAnswerBox = false;  // after a rejection
+    std::int16_t number = 0;          // the number read, when there is one
+    QString title;                    // title of the rejection message
+    bool focusFirstAnswerBox = false; // after a rejection
 };
 
 PuzzleChoice choosePuzzle(const QString &typed, const QLocale &locale, std::int16_t maxPuzzleNumber);

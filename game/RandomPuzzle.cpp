@@ -4,13 +4,11 @@
 #include <cmath>
 #include <random>
 
-std::int16_t puzzleNumberForDraw(std::int16_t maxPuzzleNumber, float u)
-{
+std::int16_t puzzleNumberForDraw(std::int16_t maxPuzzleNumber, float u) {
     return static_cast<std::int16_t>(std::floor(static_cast<float>(maxPuzzleNumber) * u + 1.0F));
 }
 
-float drawUniform()
-{
+float drawUniform() {
     const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
     std::seed_seq seed{static_cast<std::uint32_t>(ticks), static_cast<std::uint32_t>(ticks >> 32)};
     std::mt19937 generator(seed);

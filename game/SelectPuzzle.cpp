@@ -3,8 +3,7 @@
 #include "app/Dialogs.h"
 #include "frmWords.h"
 
-void frmWords::mnuSelectPuzzle_Click()
-{
+void frmWords::mnuSelectPuzzle_Click() {
     const QString typed = dialogs_.askText(
         this,
         tr("Enter the number of the puzzle you wish to play.  Valid numbers are from 1 to %1")

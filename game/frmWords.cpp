@@ -27,8 +27,7 @@ constexpr QPoint FinalRowPattern{720, 7080};
 constexpr int HintButtonSize = 375;
 
 QPushButton *hintButton(QWidget *parent, const QString &objectName, const QRect &geometry,
-                        const QString &accessibleName)
-{
+                        const QString &accessibleName) {
     auto *button = new QPushButton(QStringLiteral("?"), parent);
     button->setObjectName(objectName);
     button->setGeometry(geometry);
@@ -38,8 +37,7 @@ QPushButton *hintButton(QWidget *parent, const QString &objectName, const QRect 
 }
 
 // One edge of the frame drawn around the final clue, in the window's text colour.
-void frameLine(QWidget *parent, const QString &objectName, QPoint from, QPoint to)
-{
+void frameLine(QWidget *parent, const QString &objectName, QPoint from, QPoint to) {
     auto *line = new QFrame(parent);
     line->setObjectName(objectName);
     const bool vertical = from.x() == to.x();
@@ -54,12 +52,12 @@ void frameLine(QWidget *parent, const QString &objectName, QPoint from, QPoint t
 } // namespace
 
 frmWords::frmWords(Dialogs &dialogs, AccessoryWindows &accessories, PuzzleDraw draw)
-    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                               Qt::WindowCloseButtonHint)
     , dialogs_(dialogs)
     , accessories_(accessories)
-    , draw_(std::move(draw))
-{
+    , draw_(std::move(draw)) {
     setObjectName(QStringLiteral("frmWords"));
     setWindowTitle(appinfo::Title);
     createControls();
@@ -79,8 +77,7 @@ frmWords::frmWords(Dialogs &dialogs, AccessoryWindows &accessories, PuzzleDraw d
     Form_Load();
 }
 
-void frmWords::createControls()
-{
+void frmWords::createControls() {
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("client"));
     client_->setFixedSize(twips::size(8340, 7620));
@@ -101,7 +98,8 @@ void frmWords::createControls()
                 [this, row](std::int16_t index) { LetterBox_GotFocus(row, index); });
     }
 
-    lblClue = controls::label(client_, QStringLiteral("lblClue"), twips::rect(1200, 6720, 4935, 255), QString());
+    lblClue =
+        controls::label(client_, QStringLiteral("lblClue"), twips::rect(1200, 6720, 4935, 255), QString());
     lblClue->setAccessibleDescription(tr("Final clue"));
     createClueFrame();
     createHintButtons();
@@ -114,8 +112,7 @@ void frmWords::createControls()
     connect(cmdCorrectPuz, &QPushButton::clicked, this, &frmWords::cmdCorrectPuz_Click);
 }
 
-void frmWords::createDefinitionBoxes()
-{
+void frmWords::createDefinitionBoxes() {
     for (std::size_t i = 0; i < txtClue.size(); ++i) {
         auto *box = new QPlainTextEdit(client_);
         box->setObjectName(QStringLiteral("txtClue(%1)").arg(i));
@@ -129,36 +126,36 @@ void frmWords::createDefinitionBoxes()
     }
 }
 
-void frmWords::createHintButtons()
-{
+void frmWords::createHintButtons() {
     cmdHint[0] = hintButton(client_, QStringLiteral("cmdHint(0)"),
                             twips::rect(AnswerRowLeft, 0, HintButtonSize, HintButtonSize), QString());
     cmdHint[0]->hide();
     for (std::size_t row = 1; row < cmdHint.size(); ++row) {
-        cmdHint[row] = hintButton(client_, QStringLiteral("cmdHint(%1)").arg(row),
-                                  twips::rect(AnswerRowLeft, AnswerRowTops[row - 1], HintButtonSize, HintButtonSize),
-                                  tr("Hint for answer %1").arg(row));
+        cmdHint[row] =
+            hintButton(client_, QStringLiteral("cmdHint(%1)").arg(row),
+                       twips::rect(AnswerRowLeft, AnswerRowTops[row - 1], HintButtonSize, HintButtonSize),
+                       tr("Hint for answer %1").arg(row));
     }
-    cmdClueHint = hintButton(client_, QStringLiteral("cmdClueHint"),
-                             twips::rect(600, 7080, HintButtonSize, HintButtonSize), tr("Hint for the final answer"));
+    cmdClueHint =
+        hintButton(client_, QStringLiteral("cmdClueHint"),
+                   twips::rect(600, 7080, HintButtonSize, HintButtonSize), tr("Hint for the final answer"));
     for (std::int16_t row = 1; row <= 5; ++row) {
-        connect(cmdHint[static_cast<std::size_t>(row)], &QPushButton::clicked, this, [this, row] { cmdHint_Click(row); });
+        connect(cmdHint[static_cast<std::size_t>(row)], &QPushButton::clicked, this,
+                [this, row] { cmdHint_Click(row); });
     }
     connect(cmdClueHint, &QPushButton::clicked, this, &frmWords::cmdClueHint_Click);
 }
 
-void frmWords::createClueFrame()
-{
+void frmWords::createClueFrame() {
     frameLine(client_, QStringLiteral("Line1"), {1080, 6600}, {1080, 7560});
     frameLine(client_, QStringLiteral("Line2"), {6240, 6600}, {6240, 7560});
     frameLine(client_, QStringLiteral("Line3"), {1080, 6600}, {6240, 6600});
     frameLine(client_, QStringLiteral("Line4"), {1080, 7560}, {6240, 7560});
 }
 
-void frmWords::createMenus()
-{
-    auto addItem = [this](QMenu *menu, const QString &name, const QString &caption, const QKeySequence &shortcut,
-                          void (frmWords::*handler)()) {
+void frmWords::createMenus() {
+    auto addItem = [this](QMenu *menu, const QString &name, const QString &caption,
+                          const QKeySequence &shortcut, void (frmWords::*handler)()) {
         QAction *action = menu->addAction(caption);
         action->setObjectName(name);
         action->setShortcut(shortcut);
@@ -178,13 +175,13 @@ void frmWords::createMenus()
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    addItem(help, QStringLiteral("mnuHowToPlay"), tr("How To Pla&y"), Qt::Key_F1, &frmWords::mnuHowToPlay_Click);
+    addItem(help, QStringLiteral("mnuHowToPlay"), tr("How To Pla&y"), Qt::Key_F1,
+            &frmWords::mnuHowToPlay_Click);
     addSeparator(help, QStringLiteral("mnuSlash2"));
     addItem(help, QStringLiteral("mnuAbout"), tr("&About"), Qt::CTRL | Qt::Key_A, &frmWords::mnuAbout_Click);
 }
 
-void frmWords::setDesignTabOrder()
-{
+void frmWords::setDesignTabOrder() {
     QList<QWidget *> order(txtClue.begin(), txtClue.end());
     order << cmdCorrectPuz;
     order.append(QList<QWidget *>(cmdHint.begin() + 1, cmdHint.end()));
@@ -194,15 +191,13 @@ void frmWords::setDesignTabOrder()
     }
 }
 
-bool frmWords::isMenuShortcut(const QKeyEvent &key) const
-{
+bool frmWords::isMenuShortcut(const QKeyEvent &key) const {
     const QKeySequence pressed(key.keyCombination());
     return std::any_of(menuActions_.begin(), menuActions_.end(),
                        [&pressed](const QAction *action) { return action->shortcut() == pressed; });
 }
 
-bool frmWords::eventFilter(QObject *watched, QEvent *event)
-{
+bool frmWords::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() == QEvent::ShortcutOverride) {
         const auto *widget = qobject_cast<QWidget *>(watched);
         if (widget && widget->window() == this && isMenuShortcut(*static_cast<QKeyEvent *>(event))) {
@@ -214,31 +209,26 @@ bool frmWords::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void frmWords::Form_Load()
-{
+void frmWords::Form_Load() {
     state_.MaxPuzzleNumber = 50;
     BuildBoard(0);
 }
 
-void frmWords::closeEvent(QCloseEvent *event)
-{
+void frmWords::closeEvent(QCloseEvent *event) {
     // Form_QueryUnload: every close request ends the whole program at once,
     // without asking and without closing the other windows one by one.
     event->accept();
     QCoreApplication::exit(0);
 }
 
-void frmWords::mnuExit_Click()
-{
+void frmWords::mnuExit_Click() {
     close();
 }
 
-void frmWords::mnuHowToPlay_Click()
-{
+void frmWords::mnuHowToPlay_Click() {
     accessories_.showInstructions();
 }
 
-void frmWords::mnuAbout_Click()
-{
+void frmWords::mnuAbout_Click() {
     accessories_.showAbout(*this);
 }

@@ -7,8 +7,7 @@
 // A fixed-size array indexed from 1, the way puzzle data, letter boxes and
 // hint counters are numbered throughout the game. An index outside 1..N is a
 // programming error and throws std::out_of_range.
-template <typename T, std::size_t N>
-class OneBasedArray {
+template <typename T, std::size_t N> class OneBasedArray {
 public:
     T &operator()(std::int16_t index) { return items_.at(slot(index)); }
     const T &operator()(std::int16_t index) const { return items_.at(slot(index)); }

@@ -9,8 +9,7 @@ namespace {
 
 const QColor Red(255, 0, 0);
 
-bool isRed(const QLineEdit *box)
-{
+bool isRed(const QLineEdit *box) {
     return box->palette().color(QPalette::Base) == Red;
 }
 
@@ -36,19 +35,20 @@ private:
     std::unique_ptr<GameDriver> game_;
 };
 
-void BoardTest::opensOnARandomPuzzleWithItsNumberInTheTitle()
-{
-    static const QRegularExpression title(QStringLiteral("^Wordsnarl - Puzzle Number ([1-9]|[1-4][0-9]|50)$"));
-    QVERIFY2(title.match(game_->window().windowTitle()).hasMatch(), qPrintable(game_->window().windowTitle()));
+void BoardTest::opensOnARandomPuzzleWithItsNumberInTheTitle() {
+    static const QRegularExpression title(
+        QStringLiteral("^Wordsnarl - Puzzle Number ([1-9]|[1-4][0-9]|50)$"));
+    QVERIFY2(title.match(game_->window().windowTitle()).hasMatch(),
+             qPrintable(game_->window().windowTitle()));
     QCOMPARE(game_->visibleBoxes(1).size(), basPuzzles::ActivePuzzle.Answers(1).size());
     QCOMPARE(game_->visibleBoxes(6).size(), 5);
 }
 
-void BoardTest::puzzleOneIsLaidOutBoxByBox()
-{
+void BoardTest::puzzleOneIsLaidOutBoxByBox() {
     game_->selectPuzzle(QStringLiteral("1"));
     QCOMPARE(game_->window().windowTitle(), QStringLiteral("Wordsnarl - Puzzle Number 1"));
-    QCOMPARE(game_->window().findChild<QLabel *>(QStringLiteral("lblClue"))->text(), QStringLiteral("Slightly Wet:"));
+    QCOMPARE(game_->window().findChild<QLabel *>(QStringLiteral("lblClue"))->text(),
+             QStringLiteral("Slightly Wet:"));
     QCOMPARE(game_->window().findChild<QPlainTextEdit *>(QStringLiteral("txtClue(0)"))->toPlainText(),
              QStringLiteral("Company"));
     QCOMPARE(game_->window().findChild<QPlainTextEdit *>(QStringLiteral("txtClue(3)"))->toPlainText(),
@@ -64,8 +64,8 @@ void BoardTest::puzzleOneIsLaidOutBoxByBox()
         for (int i = 1; i <= boxes.size(); ++i) {
             const QLineEdit *box = boxes[i - 1];
             QCOMPARE(box->objectName(), game_->box(row, static_cast<std::int16_t>(i))->objectName());
-            QCOMPARE(box->geometry(), QRect(qRound((patternLeft + 450 * i) / 15.0), qRound(tops[row - 1] / 15.0),
-                                            25, 25));
+            QCOMPARE(box->geometry(),
+                     QRect(qRound((patternLeft + 450 * i) / 15.0), qRound(tops[row - 1] / 15.0), 25, 25));
             QCOMPARE(box->text(), QString());
             QCOMPARE(box->maxLength(), 1);
             // The final row is red throughout; an answer row only at its marked box.
@@ -75,8 +75,7 @@ void BoardTest::puzzleOneIsLaidOutBoxByBox()
     QCOMPARE(game_->window().state().RowLength(4), std::int16_t{6});
 }
 
-void BoardTest::rebuildToShorterAnswersLeavesNoBoxBehind()
-{
+void BoardTest::rebuildToShorterAnswersLeavesNoBoxBehind() {
     // Find the puzzles with the longest and the shortest first answer, leaving
     // the record of the board in play as it was.
     const basPuzzles::PuzzleRecord onBoard = basPuzzles::ActivePuzzle;
@@ -112,8 +111,7 @@ void BoardTest::rebuildToShorterAnswersLeavesNoBoxBehind()
     QCOMPARE(game_->rowText(1), QString(least, QLatin1Char('_')));
 }
 
-void BoardTest::newPuzzleStartsEmptyWithTheFocusInTheFirstBox()
-{
+void BoardTest::newPuzzleStartsEmptyWithTheFocusInTheFirstBox() {
     game_->selectPuzzle(QStringLiteral("1"));
     game_->typeRow(2, QStringLiteral("bat"));
     game_->pressHint(6);
@@ -128,8 +126,7 @@ void BoardTest::newPuzzleStartsEmptyWithTheFocusInTheFirstBox()
     QVERIFY(!isRed(game_->box(1, basPuzzles::ActivePuzzle.MarkedPositions(1) == 1 ? 2 : 1)));
 }
 
-void BoardTest::lettersOfTheOldPuzzleCannotBeUndoneIntoTheNewOne()
-{
+void BoardTest::lettersOfTheOldPuzzleCannotBeUndoneIntoTheNewOne() {
     game_->selectPuzzle(QStringLiteral("1"));
     game_->typeRow(1, QStringLiteral("f"));
     game_->selectPuzzle(QStringLiteral("2"));
@@ -138,8 +135,7 @@ void BoardTest::lettersOfTheOldPuzzleCannotBeUndoneIntoTheNewOne()
     QCOMPARE(game_->box(1, 1)->text(), QString());
 }
 
-void BoardTest::boxesTellScreenReadersWhereTheyAre()
-{
+void BoardTest::boxesTellScreenReadersWhereTheyAre() {
     game_->selectPuzzle(QStringLiteral("1"));
     QCOMPARE(game_->box(2, 3)->accessibleName(), QStringLiteral("Answer 2, letter 3 of 3, marked"));
     QCOMPARE(game_->box(4, 1)->accessibleName(), QStringLiteral("Answer 4, letter 1 of 6"));

@@ -19,8 +19,7 @@ namespace {
 // Exit code for "still running after the close request": the program did not end.
 constexpr int StillRunning = 3;
 
-void endGameWindow(const QString &how, frmWords &window)
-{
+void endGameWindow(const QString &how, frmWords &window) {
     if (how == QLatin1String("exit-menu")) {
         window.findChild<QAction *>(QStringLiteral("mnuExit"))->trigger();
     } else if (how == QLatin1String("ctrl-x")) {
@@ -34,8 +33,7 @@ void endGameWindow(const QString &how, frmWords &window)
 
 } // namespace
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     const QString how = app.arguments().value(1);

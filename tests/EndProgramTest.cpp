@@ -13,8 +13,7 @@ private slots:
     void endsAtOnce();
 };
 
-void EndProgramTest::endsAtOnce_data()
-{
+void EndProgramTest::endsAtOnce_data() {
     QTest::addColumn<QString>("how");
     QTest::newRow("Exit while another window is open") << "exit-menu";
     QTest::newRow("Ctrl+X with a letter box focused") << "ctrl-x";
@@ -22,8 +21,7 @@ void EndProgramTest::endsAtOnce_data()
     QTest::newRow("splash closed before its timer") << "splash-closed-early";
 }
 
-void EndProgramTest::endsAtOnce()
-{
+void EndProgramTest::endsAtOnce() {
     QFETCH(QString, how);
     QProcess probe;
     probe.start(QCoreApplication::applicationDirPath() + QStringLiteral("/end_program_probe"), {how});

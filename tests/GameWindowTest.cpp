@@ -14,8 +14,7 @@
 
 namespace {
 
-QRect pixelsFromTwips(int left, int top, int width, int height)
-{
+QRect pixelsFromTwips(int left, int top, int width, int height) {
     return {qRound(left / 15.0), qRound(top / 15.0), qRound(width / 15.0), qRound(height / 15.0)};
 }
 
@@ -44,21 +43,18 @@ private:
     frmWords *window_ = nullptr;
 };
 
-void GameWindowTest::init()
-{
+void GameWindowTest::init() {
     accessories_ = {};
     window_ = new frmWords(dialogs_, accessories_);
     window_->show();
     QVERIFY(QTest::qWaitForWindowActive(window_));
 }
 
-void GameWindowTest::cleanup()
-{
+void GameWindowTest::cleanup() {
     delete window_;
 }
 
-void GameWindowTest::controlsStandAtTheirDesignedPlaces_data()
-{
+void GameWindowTest::controlsStandAtTheirDesignedPlaces_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("twips");
     const int clueTops[] = {120, 720, 1440, 2040, 2760, 3360, 4080, 4680, 5400, 6000};
@@ -85,8 +81,7 @@ void GameWindowTest::controlsStandAtTheirDesignedPlaces_data()
     QTest::newRow("Line4") << "Line4" << QRect(1080, 7560, 5175, 15);
 }
 
-void GameWindowTest::controlsStandAtTheirDesignedPlaces()
-{
+void GameWindowTest::controlsStandAtTheirDesignedPlaces() {
     QFETCH(QString, name);
     QFETCH(QRect, twips);
     const auto *control = window_->centralWidget()->findChild<QWidget *>(name);
@@ -94,8 +89,7 @@ void GameWindowTest::controlsStandAtTheirDesignedPlaces()
     QCOMPARE(control->geometry(), pixelsFromTwips(twips.x(), twips.y(), twips.width(), twips.height()));
 }
 
-void GameWindowTest::hiddenPatternControlsStayHidden()
-{
+void GameWindowTest::hiddenPatternControlsStayHidden() {
     for (const QString &name : {QStringLiteral("txtAns1(0)"), QStringLiteral("txtAns5(0)"),
                                 QStringLiteral("txtPClue(0)"), QStringLiteral("cmdHint(0)")}) {
         QVERIFY2(!window_->findChild<QWidget *>(name)->isVisible(), qPrintable(name));
@@ -103,12 +97,12 @@ void GameWindowTest::hiddenPatternControlsStayHidden()
     const auto *finalPattern = window_->findChild<QLineEdit *>(QStringLiteral("txtPClue(0)"));
     QCOMPARE(finalPattern->palette().color(QPalette::Base), QColor(255, 0, 0));
     QCOMPARE(finalPattern->maxLength(), 1);
-    QCOMPARE(window_->findChild<QPushButton *>(QStringLiteral("cmdCorrectPuz"))->text(), QStringLiteral("Correct?"));
+    QCOMPARE(window_->findChild<QPushButton *>(QStringLiteral("cmdCorrectPuz"))->text(),
+             QStringLiteral("Correct?"));
     QCOMPARE(window_->findChild<QPushButton *>(QStringLiteral("cmdHint(3)"))->text(), QStringLiteral("?"));
 }
 
-void GameWindowTest::clientAreaIsFixedAndCannotBeMaximised()
-{
+void GameWindowTest::clientAreaIsFixedAndCannotBeMaximised() {
     QCOMPARE(window_->centralWidget()->size(), QSize(556, 508));
     QCOMPARE(window_->centralWidget()->y(), window_->menuBar()->height());
     QCOMPARE(window_->minimumSize(), window_->maximumSize());
@@ -117,8 +111,7 @@ void GameWindowTest::clientAreaIsFixedAndCannotBeMaximised()
     QVERIFY(window_->windowTitle().startsWith(QStringLiteral("Wordsnarl")));
 }
 
-void GameWindowTest::menusCarryTheirCaptionsShortcutsAndSeparators()
-{
+void GameWindowTest::menusCarryTheirCaptionsShortcutsAndSeparators() {
     const QList<QAction *> menus = window_->menuBar()->actions();
     QCOMPARE(menus.size(), 2);
     QCOMPARE(menus[0]->text(), QStringLiteral("&Puzzle"));
@@ -150,8 +143,7 @@ void GameWindowTest::menusCarryTheirCaptionsShortcutsAndSeparators()
     }
 }
 
-void GameWindowTest::menuShortcutsBeatTheFocusedTextBox()
-{
+void GameWindowTest::menuShortcutsBeatTheFocusedTextBox() {
     // A text box claims Ctrl+A for select-all unless the window takes it back.
     auto *definition = window_->findChild<QPlainTextEdit *>(QStringLiteral("txtClue(0)"));
     definition->setFocus();
@@ -162,8 +154,7 @@ void GameWindowTest::menuShortcutsBeatTheFocusedTextBox()
     QCOMPARE(accessories_.instructionsShown, 1);
 }
 
-void GameWindowTest::tabOrderFollowsTheDesign()
-{
+void GameWindowTest::tabOrderFollowsTheDesign() {
     QStringList expected;
     for (int i = 0; i < 10; ++i) {
         expected << QStringLiteral("txtClue(%1)").arg(i);
@@ -187,8 +178,7 @@ void GameWindowTest::tabOrderFollowsTheDesign()
     QCOMPARE(visited, expected);
 }
 
-void GameWindowTest::everyVisibleControlHasSomethingToSpeak()
-{
+void GameWindowTest::everyVisibleControlHasSomethingToSpeak() {
     for (const QWidget *control : window_->centralWidget()->findChildren<QWidget *>()) {
         const bool interactive = qobject_cast<const QAbstractButton *>(control) ||
                                  qobject_cast<const QLineEdit *>(control) ||

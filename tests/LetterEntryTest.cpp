@@ -31,34 +31,35 @@ private:
     std::unique_ptr<GameDriver> game_;
 };
 
-void LetterEntryTest::init()
-{
+void LetterEntryTest::init() {
     game_ = std::make_unique<GameDriver>();
     game_->selectPuzzle(QStringLiteral("1")); // rows of 4, 3, 4, 6, 6 and 5 boxes
 }
 
-void LetterEntryTest::typedLettersTakeTheCaseOfTheirBox_data()
-{
+void LetterEntryTest::typedLettersTakeTheCaseOfTheirBox_data() {
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("first box upper case") << 1 << "firm" << "Firm";
-    QTest::newRow("later boxes lower case") << 2 << "BAT" << "Bat";
-    QTest::newRow("final row follows the same rule") << 6 << "mOiSt" << "Moist";
-    QTest::newRow("digits and blanks are kept and move on") << 3 << "w 4t" << "W_4t";
+    QTest::newRow("first box upper case") << 1 << "firm"
+                                          << "Firm";
+    QTest::newRow("later boxes lower case") << 2 << "BAT"
+                                            << "Bat";
+    QTest::newRow("final row follows the same rule") << 6 << "mOiSt"
+                                                     << "Moist";
+    QTest::newRow("digits and blanks are kept and move on") << 3 << "w 4t"
+                                                            << "W_4t";
 }
 
-void LetterEntryTest::typedLettersTakeTheCaseOfTheirBox()
-{
+void LetterEntryTest::typedLettersTakeTheCaseOfTheirBox() {
     QFETCH(int, row);
     QFETCH(QString, typed);
     QFETCH(QString, shown);
     game_->typeRow(static_cast<std::int16_t>(row), typed);
-    QCOMPARE(game_->rowText(static_cast<std::int16_t>(row)).replace(QLatin1Char(' '), QLatin1Char('_')), shown);
+    QCOMPARE(game_->rowText(static_cast<std::int16_t>(row)).replace(QLatin1Char(' '), QLatin1Char('_')),
+             shown);
 }
 
-void LetterEntryTest::focusMovesOnAlongTheRowAndStopsInTheLastBox()
-{
+void LetterEntryTest::focusMovesOnAlongTheRowAndStopsInTheLastBox() {
     QTest::mouseClick(game_->box(2, 1), Qt::LeftButton);
     QTest::keyClick(focused(), Qt::Key_B);
     QCOMPARE(focused(), game_->box(2, 2));
@@ -73,8 +74,7 @@ void LetterEntryTest::focusMovesOnAlongTheRowAndStopsInTheLastBox()
     QCOMPARE(game_->rowText(3), QStringLiteral("____"));
 }
 
-void LetterEntryTest::deletingALetterLeavesTheFocusWhereItIs()
-{
+void LetterEntryTest::deletingALetterLeavesTheFocusWhereItIs() {
     game_->typeRow(1, QStringLiteral("fi"));
     QTest::mouseClick(game_->box(1, 2), Qt::LeftButton);
     QTest::keyClick(focused(), Qt::Key_Delete);
@@ -85,8 +85,7 @@ void LetterEntryTest::deletingALetterLeavesTheFocusWhereItIs()
     QCOMPARE(game_->box(1, 1)->text(), QStringLiteral("F"));
 }
 
-void LetterEntryTest::programWritesAreHandledLikeTyping()
-{
+void LetterEntryTest::programWritesAreHandledLikeTyping() {
     game_->box(4, 3)->setText(QStringLiteral("Q"));
     QCOMPARE(game_->box(4, 3)->text(), QStringLiteral("q"));
     QCOMPARE(focused(), game_->box(4, 4));
@@ -96,16 +95,14 @@ void LetterEntryTest::programWritesAreHandledLikeTyping()
     QCOMPARE(focused(), game_->box(5, 2));
 }
 
-void LetterEntryTest::writingTheSameTextChangesNothingAndMovesNothing()
-{
+void LetterEntryTest::writingTheSameTextChangesNothingAndMovesNothing() {
     game_->box(1, 1)->setText(QStringLiteral("F"));
     game_->box(3, 1)->setFocus();
     game_->box(1, 1)->setText(QStringLiteral("F"));
     QCOMPARE(focused(), game_->box(3, 1));
 }
 
-void LetterEntryTest::retypingTheSameLetterKeepsItAndMovesOn()
-{
+void LetterEntryTest::retypingTheSameLetterKeepsItAndMovesOn() {
     game_->typeRow(6, QStringLiteral("M"));
     QTest::mouseClick(game_->box(6, 1), Qt::LeftButton);
     QTest::keyClick(focused(), Qt::Key_M);
@@ -113,8 +110,7 @@ void LetterEntryTest::retypingTheSameLetterKeepsItAndMovesOn()
     QCOMPARE(focused(), game_->box(6, 2));
 }
 
-void LetterEntryTest::clickingABoxSelectsItsLetterSoTypingReplacesIt()
-{
+void LetterEntryTest::clickingABoxSelectsItsLetterSoTypingReplacesIt() {
     game_->typeRow(2, QStringLiteral("cat"));
     QTest::mouseClick(game_->box(2, 1), Qt::LeftButton);
     QCOMPARE(game_->box(2, 1)->selectedText(), QStringLiteral("C"));
@@ -125,8 +121,7 @@ void LetterEntryTest::clickingABoxSelectsItsLetterSoTypingReplacesIt()
     QCOMPARE(game_->box(2, 2)->selectedText(), QStringLiteral("a"));
 }
 
-void LetterEntryTest::tabbingIntoABoxSelectsItsLetter()
-{
+void LetterEntryTest::tabbingIntoABoxSelectsItsLetter() {
     game_->typeRow(3, QStringLiteral("wait"));
     game_->box(3, 2)->setFocus();
     QTest::keyClick(focused(), Qt::Key_Tab);
@@ -134,8 +129,7 @@ void LetterEntryTest::tabbingIntoABoxSelectsItsLetter()
     QCOMPARE(game_->box(3, 3)->selectedText(), QStringLiteral("i"));
 }
 
-void LetterEntryTest::pastingATextIsHandledLikeTyping()
-{
+void LetterEntryTest::pastingATextIsHandledLikeTyping() {
     QGuiApplication::clipboard()->setText(QStringLiteral("volume"));
     QTest::mouseClick(game_->box(4, 2), Qt::LeftButton);
     QTest::keyClick(focused(), Qt::Key_V, Qt::ControlModifier);
@@ -144,20 +138,30 @@ void LetterEntryTest::pastingATextIsHandledLikeTyping()
     QCOMPARE(focused(), game_->box(4, 3));
 }
 
-void LetterEntryTest::charactersBeyondSixteenBitsAreNeverCutInHalf_data()
-{
+void LetterEntryTest::charactersBeyondSixteenBitsAreNeverCutInHalf_data() {
     QTest::addColumn<QString>("letter"); // in the box beforehand, selected
     QTest::addColumn<QString>("way");
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("kept");
-    QTest::newRow("emoji typed into an empty box") << "" << "type" << "\U0001F600" << "";
-    QTest::newRow("ideograph typed over a letter") << "a" << "type" << "\U00020BB7" << "a";
-    QTest::newRow("paste that starts with one") << "a" << "paste" << "\U0001D538bc" << "a";
-    QTest::newRow("program write of one") << "a" << "write" << "\U0001F600" << "";
+    QTest::newRow("emoji typed into an empty box") << ""
+                                                   << "type"
+                                                   << "\U0001F600"
+                                                   << "";
+    QTest::newRow("ideograph typed over a letter") << "a"
+                                                   << "type"
+                                                   << "\U00020BB7"
+                                                   << "a";
+    QTest::newRow("paste that starts with one") << "a"
+                                                << "paste"
+                                                << "\U0001D538bc"
+                                                << "a";
+    QTest::newRow("program write of one") << "a"
+                                          << "write"
+                                          << "\U0001F600"
+                                          << "";
 }
 
-void LetterEntryTest::charactersBeyondSixteenBitsAreNeverCutInHalf()
-{
+void LetterEntryTest::charactersBeyondSixteenBitsAreNeverCutInHalf() {
     QFETCH(QString, letter);
     QFETCH(QString, way);
     QFETCH(QString, input);

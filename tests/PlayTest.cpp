@@ -36,15 +36,13 @@ private:
     std::unique_ptr<GameDriver> game_;
 };
 
-void PlayTest::init()
-{
+void PlayTest::init() {
     game_ = std::make_unique<GameDriver>();
     game_->selectPuzzle(QStringLiteral("1"));
     game_->dialogs.shown.clear();
 }
 
-void PlayTest::choosingAPuzzleByNumber_data()
-{
+void PlayTest::choosingAPuzzleByNumber_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("rebuilt");
     QTest::addColumn<QString>("messageTitle"); // empty: no message
@@ -53,7 +51,8 @@ void PlayTest::choosingAPuzzleByNumber_data()
     QTest::newRow("Cancel or nothing typed") << "" << false << "" << false;
     QTest::newRow("not a number") << "abc" << false << "abc is an Invalid Puzzle Number" << true;
     QTest::newRow("blanks only") << "  " << false << "   is an Invalid Puzzle Number" << true;
-    QTest::newRow("too big for any puzzle") << "99999" << false << "99999 is an Invalid Puzzle Number" << true;
+    QTest::newRow("too big for any puzzle")
+        << "99999" << false << "99999 is an Invalid Puzzle Number" << true;
     QTest::newRow("below the range") << "0" << false << "0 is an Invalid Puzzle Number" << false;
     QTest::newRow("above the range") << "51" << false << "51 is an Invalid Puzzle Number" << false;
     QTest::newRow("negative") << "-3" << false << "-3 is an Invalid Puzzle Number" << false;
@@ -61,8 +60,7 @@ void PlayTest::choosingAPuzzleByNumber_data()
     QTest::newRow("the puzzle already shown") << "1" << true << "" << true;
 }
 
-void PlayTest::choosingAPuzzleByNumber()
-{
+void PlayTest::choosingAPuzzleByNumber() {
     QFETCH(QString, typed);
     QFETCH(bool, rebuilt);
     QFETCH(QString, messageTitle);
@@ -93,18 +91,17 @@ void PlayTest::choosingAPuzzleByNumber()
     QCOMPARE(focused(), focusInFirstBox ? game_->box(1, 1) : game_->box(3, 2));
 }
 
-void PlayTest::theDialogAsksForANumberUpToTheLastPuzzle()
-{
+void PlayTest::theDialogAsksForANumberUpToTheLastPuzzle() {
     game_->selectPuzzle(QString());
     const ScriptedDialogs::Shown &asked = game_->dialogs.shown.first();
     QCOMPARE(asked.kind, Kind::AskText);
     QCOMPARE(asked.title, QStringLiteral("Enter Puzzle Number"));
-    QCOMPARE(asked.text,
-             QStringLiteral("Enter the number of the puzzle you wish to play.  Valid numbers are from 1 to 50"));
+    QCOMPARE(
+        asked.text,
+        QStringLiteral("Enter the number of the puzzle you wish to play.  Valid numbers are from 1 to 50"));
 }
 
-void PlayTest::hintsRevealLeadingLettersAndMoveTheFocus()
-{
+void PlayTest::hintsRevealLeadingLettersAndMoveTheFocus() {
     // Row 2 is "Bat"; row 6 the final answer "Moist".
     const QPushButton *hint = game_->window().findChild<QPushButton *>(QStringLiteral("cmdHint(2)"));
     const QStringList shown{"B__", "Ba_", "Bat", "B__"};
@@ -123,8 +120,7 @@ void PlayTest::hintsRevealLeadingLettersAndMoveTheFocus()
     QCOMPARE(focused(), game_->window().findChild<QPushButton *>(QStringLiteral("cmdClueHint")));
 }
 
-void PlayTest::hintOverwritesWrongLettersAndWipesTheRest()
-{
+void PlayTest::hintOverwritesWrongLettersAndWipesTheRest() {
     game_->typeRow(4, QStringLiteral("xolune"));
     game_->pressHint(4);
     QCOMPARE(game_->rowText(4), QStringLiteral("V_____"));
@@ -133,16 +129,14 @@ void PlayTest::hintOverwritesWrongLettersAndWipesTheRest()
     QCOMPARE(game_->rowText(4), QStringLiteral("Vo____"));
 }
 
-void PlayTest::hintOnACorrectFirstLetterChangesNothing()
-{
+void PlayTest::hintOnACorrectFirstLetterChangesNothing() {
     game_->typeRow(3, QStringLiteral("w"));
     game_->pressHint(3);
     QCOMPARE(game_->rowText(3), QStringLiteral("W___"));
     QCOMPARE(focused(), game_->window().findChild<QPushButton *>(QStringLiteral("cmdHint(3)")));
 }
 
-void PlayTest::hintButtonsOfDifferentRowsAreIndependent()
-{
+void PlayTest::hintButtonsOfDifferentRowsAreIndependent() {
     for (int press = 0; press < 3; ++press) {
         game_->pressHint(2);
     }
@@ -152,32 +146,32 @@ void PlayTest::hintButtonsOfDifferentRowsAreIndependent()
     QCOMPARE(game_->window().state().HintCount(4), std::int16_t{1});
 }
 
-void PlayTest::correctCountsOnlyExactRows()
-{
+void PlayTest::correctCountsOnlyExactRows() {
     auto verdict = [this] {
         game_->dialogs.shown.clear();
         game_->pressCorrect();
         return game_->dialogs.shown.value(0).text;
     };
-    const QString two = QStringLiteral("You have %1 items incorrect!  All answers and the clue answer must be "
-                                       "correct to win.");
+    const QString two =
+        QStringLiteral("You have %1 items incorrect!  All answers and the clue answer must be "
+                       "correct to win.");
     QCOMPARE(verdict(), two.arg(6));
     QCOMPARE(game_->dialogs.shown.first().title, QStringLiteral("Incorrect!"));
     QCOMPARE(game_->dialogs.shown.first().icon, Dialogs::Icon::Exclamation);
 
     typeSolution();
-    game_->box(3, 2)->setText(QString()); // a gap: "Wat"
+    game_->box(3, 2)->setText(QString());           // a gap: "Wat"
     game_->box(5, 3)->setText(QStringLiteral(" ")); // a blank for a letter
     QCOMPARE(verdict(), two.arg(2));
     game_->box(3, 2)->setText(QStringLiteral("a"));
-    QCOMPARE(verdict(), QStringLiteral("You have one item incorrect!  One answer or the clue answer is incorrect."));
+    QCOMPARE(verdict(),
+             QStringLiteral("You have one item incorrect!  One answer or the clue answer is incorrect."));
     QCOMPARE(game_->dialogs.shown.first().kind, Kind::Message);
     // Checking changes nothing on the board.
     QCOMPARE(game_->rowText(5), QStringLiteral("Vi ion"));
 }
 
-void PlayTest::noAfterASolvedBoardKeepsItAndYesStartsAfresh()
-{
+void PlayTest::noAfterASolvedBoardKeepsItAndYesStartsAfresh() {
     typeSolution();
     game_->dialogs.yesNoAnswers.enqueue(false);
     game_->pressCorrect();
@@ -200,16 +194,14 @@ void PlayTest::noAfterASolvedBoardKeepsItAndYesStartsAfresh()
     QCOMPARE(focused(), game_->box(1, 1));
 }
 
-void PlayTest::wholePuzzlesCanBePlayedFromStartToFinish_data()
-{
+void PlayTest::wholePuzzlesCanBePlayedFromStartToFinish_data() {
     QTest::addColumn<int>("number");
     for (const int number : {2, 14, 26, 50}) {
         QTest::newRow(qPrintable(QStringLiteral("puzzle %1").arg(number))) << number;
     }
 }
 
-void PlayTest::wholePuzzlesCanBePlayedFromStartToFinish()
-{
+void PlayTest::wholePuzzlesCanBePlayedFromStartToFinish() {
     QFETCH(int, number);
     game_->selectPuzzle(QString::number(number));
     QCOMPARE(game_->window().windowTitle(), QStringLiteral("Wordsnarl - Puzzle Number %1").arg(number));
@@ -223,8 +215,7 @@ void PlayTest::wholePuzzlesCanBePlayedFromStartToFinish()
 }
 
 // Types every answer of the puzzle in play in lower case, as a player might.
-void PlayTest::typeSolution()
-{
+void PlayTest::typeSolution() {
     for (std::int16_t row = 1; row <= 5; ++row) {
         game_->typeRow(row, ActivePuzzle.Answers(row).toLower());
     }

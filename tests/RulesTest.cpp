@@ -29,8 +29,7 @@ private slots:
     void puzzleNumberEntry();
 };
 
-void RulesTest::letterCaseFollowsTheBox_data()
-{
+void RulesTest::letterCaseFollowsTheBox_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("kept");
@@ -43,16 +42,14 @@ void RulesTest::letterCaseFollowsTheBox_data()
     QTest::newRow("empty box stays empty") << "" << 1 << "";
 }
 
-void RulesTest::letterCaseFollowsTheBox()
-{
+void RulesTest::letterCaseFollowsTheBox() {
     QFETCH(QString, typed);
     QFETCH(int, index);
     QFETCH(QString, kept);
     QCOMPARE(caseForBox(typed, static_cast<std::int16_t>(index)), kept);
 }
 
-void RulesTest::randomDrawCoversEveryPuzzleAndNoOther()
-{
+void RulesTest::randomDrawCoversEveryPuzzleAndNoOther() {
     QCOMPARE(puzzleNumberForDraw(50, 0.0F), std::int16_t{1});
     QCOMPARE(puzzleNumberForDraw(50, std::nextafter(1.0F, 0.0F)), std::int16_t{50});
     QCOMPARE(puzzleNumberForDraw(50, 0.02F), std::int16_t{2});
@@ -63,8 +60,7 @@ void RulesTest::randomDrawCoversEveryPuzzleAndNoOther()
     }
 }
 
-void RulesTest::hintCycleRevealsOneMoreLetterAndStartsAgain_data()
-{
+void RulesTest::hintCycleRevealsOneMoreLetterAndStartsAgain_data() {
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QList<int>>("counts");
     QTest::newRow("two letters") << "Ox" << QList<int>{1, 2, 1, 2};
@@ -72,8 +68,7 @@ void RulesTest::hintCycleRevealsOneMoreLetterAndStartsAgain_data()
     QTest::newRow("ten letters") << "Grandstand" << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 1};
 }
 
-void RulesTest::hintCycleRevealsOneMoreLetterAndStartsAgain()
-{
+void RulesTest::hintCycleRevealsOneMoreLetterAndStartsAgain() {
     QFETCH(QString, answer);
     QFETCH(QList<int>, counts);
     std::int16_t count = 0;
@@ -91,43 +86,40 @@ void RulesTest::hintCycleRevealsOneMoreLetterAndStartsAgain()
     }
 }
 
-void RulesTest::hintEmptiesTheBoxesBehindBeforeWritingLetters()
-{
+void RulesTest::hintEmptiesTheBoxesBehindBeforeWritingLetters() {
     const HintStep step = hintStep(0, QStringLiteral("Moist"));
-    const std::vector<BoxWrite> expected{
-        {2, {}}, {3, {}}, {4, {}}, {5, {}}, {1, QStringLiteral("M")}};
+    const std::vector<BoxWrite> expected{{2, {}}, {3, {}}, {4, {}}, {5, {}}, {1, QStringLiteral("M")}};
     QCOMPARE(step.writes, expected);
 }
 
-void RulesTest::checkCountsExactMatchesOnly()
-{
+void RulesTest::checkCountsExactMatchesOnly() {
     const SixItems answers{"Firm", "Bat", "Wait", "Volume", "Vision", "Moist"};
     QCOMPARE(countCorrectItems(answers, answers), std::int16_t{6});
-    QCOMPARE(countCorrectItems({"Firm", "bat", "Wai", "Volume ", "Vision", "Moist"}, answers), std::int16_t{3});
+    QCOMPARE(countCorrectItems({"Firm", "bat", "Wai", "Volume ", "Vision", "Moist"}, answers),
+             std::int16_t{3});
     QCOMPARE(countCorrectItems({"", "", "", "", "", ""}, answers), std::int16_t{0});
 }
 
-void RulesTest::checkMessageForEachCount_data()
-{
+void RulesTest::checkMessageForEachCount_data() {
     QTest::addColumn<int>("correct");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("title");
     QTest::addColumn<bool>("offersNewGame");
     const QString incorrect = QStringLiteral("Incorrect!");
     QTest::newRow("nothing right")
-        << 0 << "You have 6 items incorrect!  All answers and the clue answer must be correct to win." << incorrect
-        << false;
+        << 0 << "You have 6 items incorrect!  All answers and the clue answer must be correct to win."
+        << incorrect << false;
     QTest::newRow("four right")
-        << 4 << "You have 2 items incorrect!  All answers and the clue answer must be correct to win." << incorrect
-        << false;
-    QTest::newRow("five right") << 5 << "You have one item incorrect!  One answer or the clue answer is incorrect."
+        << 4 << "You have 2 items incorrect!  All answers and the clue answer must be correct to win."
+        << incorrect << false;
+    QTest::newRow("five right") << 5
+                                << "You have one item incorrect!  One answer or the clue answer is incorrect."
                                 << incorrect << false;
     QTest::newRow("all six right") << 6 << "You Have Everything Correct! Would You Like to Play Again?"
                                    << "You Solved the Puzzle!  Play Again?" << true;
 }
 
-void RulesTest::checkMessageForEachCount()
-{
+void RulesTest::checkMessageForEachCount() {
     QFETCH(int, correct);
     QFETCH(QString, text);
     QFETCH(QString, title);
@@ -138,8 +130,7 @@ void RulesTest::checkMessageForEachCount()
     QCOMPARE(message.offersNewGame, offersNewGame);
 }
 
-void RulesTest::puzzleNumberEntry_data()
-{
+void RulesTest::puzzleNumberEntry_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<PuzzleChoice::Kind>("kind");
@@ -160,25 +151,30 @@ void RulesTest::puzzleNumberEntry_data()
     QTest::newRow("negative") << "-3" << english << K::Rejected << -3 << "-3" + invalid << false;
     QTest::newRow("zero") << "0" << english << K::Rejected << 0 << "0" + invalid << false;
     QTest::newRow("rounds down to zero") << "0.4" << english << K::Rejected << 0 << "0" + invalid << false;
-    QTest::newRow("negative rounds to zero") << "-0.4" << english << K::Rejected << 0 << "0" + invalid << false;
+    QTest::newRow("negative rounds to zero")
+        << "-0.4" << english << K::Rejected << 0 << "0" + invalid << false;
     QTest::newRow("half to even, down") << "2.5" << english << K::Play << 2 << "" << true;
     QTest::newRow("half to even, up") << "3.5" << english << K::Play << 4 << "" << true;
     QTest::newRow("highest") << "50" << english << K::Play << 50 << "" << true;
     QTest::newRow("one too high") << "51" << english << K::Rejected << 51 << "51" + invalid << false;
-    QTest::newRow("group separator") << "1,000" << english << K::Rejected << 1000 << "1000" + invalid << false;
-    QTest::newRow("16-bit maximum") << "32767" << english << K::Rejected << 32767 << "32767" + invalid << false;
+    QTest::newRow("group separator") << "1,000" << english << K::Rejected << 1000 << "1000" + invalid
+                                     << false;
+    QTest::newRow("16-bit maximum") << "32767" << english << K::Rejected << 32767 << "32767" + invalid
+                                    << false;
     QTest::newRow("beyond 16 bits") << "32768" << english << K::Rejected << 0 << "32768" + invalid << true;
-    QTest::newRow("far beyond 16 bits") << "99999" << english << K::Rejected << 0 << "99999" + invalid << true;
-    QTest::newRow("exponent beyond 16 bits") << "1e9" << english << K::Rejected << 0 << "1e9" + invalid << true;
+    QTest::newRow("far beyond 16 bits")
+        << "99999" << english << K::Rejected << 0 << "99999" + invalid << true;
+    QTest::newRow("exponent beyond 16 bits")
+        << "1e9" << english << K::Rejected << 0 << "1e9" + invalid << true;
     QTest::newRow("not a finite number") << "inf" << english << K::Rejected << 0 << "inf" + invalid << true;
     const QString longDigits(200, QLatin1Char('1'));
-    QTest::newRow("very long text") << longDigits << english << K::Rejected << 0 << longDigits + invalid << true;
+    QTest::newRow("very long text") << longDigits << english << K::Rejected << 0 << longDigits + invalid
+                                    << true;
     QTest::newRow("decimal comma") << "2,5" << german << K::Play << 2 << "" << true;
     QTest::newRow("decimal comma rounds up") << "3,5" << german << K::Play << 4 << "" << true;
 }
 
-void RulesTest::puzzleNumberEntry()
-{
+void RulesTest::puzzleNumberEntry() {
     QFETCH(QString, typed);
     QFETCH(QLocale, locale);
     QFETCH(PuzzleChoice::Kind, kind);

@@ -18,8 +18,7 @@ private slots:
     void isAFixedTitleLessWindowOutsideTheTaskbar();
 };
 
-void SplashTest::handsOverOnlyWhenItsFiveSecondTimerFires()
-{
+void SplashTest::handsOverOnlyWhenItsFiveSecondTimerFires() {
     int gameWindowsShown = 0;
     QPointer<frmSplash> splash = new frmSplash([&] { ++gameWindowsShown; });
     splash->show();
@@ -34,8 +33,7 @@ void SplashTest::handsOverOnlyWhenItsFiveSecondTimerFires()
     delete splash;
 }
 
-void SplashTest::handsOverExactlyOnceAndGoesAway()
-{
+void SplashTest::handsOverExactlyOnceAndGoesAway() {
     int gameWindowsShown = 0;
     bool splashVisibleAtHandOver = false;
     QPointer<frmSplash> splash;
@@ -54,8 +52,7 @@ void SplashTest::handsOverExactlyOnceAndGoesAway()
     QCOMPARE(gameWindowsShown, 1);
 }
 
-void SplashTest::controlsStandAtTheirDesignedPlaces_data()
-{
+void SplashTest::controlsStandAtTheirDesignedPlaces_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("twips");
     QTest::newRow("picLogo") << "picLogo" << QRect(240, 2400, 4170, 1380);
@@ -65,8 +62,7 @@ void SplashTest::controlsStandAtTheirDesignedPlaces_data()
     QTest::newRow("lblProud") << "lblProud" << QRect(240, 1680, 4230, 495);
 }
 
-void SplashTest::controlsStandAtTheirDesignedPlaces()
-{
+void SplashTest::controlsStandAtTheirDesignedPlaces() {
     QFETCH(QString, name);
     QFETCH(QRect, twips);
     frmSplash splash([] {});
@@ -75,19 +71,20 @@ void SplashTest::controlsStandAtTheirDesignedPlaces()
     const QRect expected(qRound(twips.x() / 15.0), qRound(twips.y() / 15.0), qRound(twips.width() / 15.0),
                          qRound(twips.height() / 15.0));
     QCOMPARE(control->geometry(), expected);
-    QVERIFY2(!control->accessibleName().isEmpty() || !control->text().isEmpty(), "nothing for a screen reader");
+    QVERIFY2(!control->accessibleName().isEmpty() || !control->text().isEmpty(),
+             "nothing for a screen reader");
     if (name.startsWith(QStringLiteral("pic"))) {
         QVERIFY2(!control->pixmap().isNull(), "picture missing from the resources");
     }
 }
 
-void SplashTest::isAFixedTitleLessWindowOutsideTheTaskbar()
-{
+void SplashTest::isAFixedTitleLessWindowOutsideTheTaskbar() {
     frmSplash splash([] {});
     QCOMPARE(splash.windowType(), Qt::SplashScreen);
     QCOMPARE(splash.size(), QSize(307, 321));
     QCOMPARE(splash.minimumSize(), splash.maximumSize());
-    QCOMPARE(splash.findChild<QLabel *>(QStringLiteral("lblProud"))->text(), QStringLiteral("Proudly Presents"));
+    QCOMPARE(splash.findChild<QLabel *>(QStringLiteral("lblProud"))->text(),
+             QStringLiteral("Proudly Presents"));
     QVERIFY(splash.findChild<QLabel *>(QStringLiteral("lblProud"))->font().bold());
 }
 

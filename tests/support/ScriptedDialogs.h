@@ -19,8 +19,8 @@ public:
         Icon icon;
     };
 
-    QQueue<QString> typedTexts;   // answers to askText; empty when the queue is empty
-    QQueue<bool> yesNoAnswers;    // answers to askYesNo; No when the queue is empty
+    QQueue<QString> typedTexts; // answers to askText; empty when the queue is empty
+    QQueue<bool> yesNoAnswers;  // answers to askYesNo; No when the queue is empty
     QList<Shown> shown;
 
     QString askText(QWidget *parent, const QString &prompt, const QString &title) override;
