@@ -1,7 +1,6 @@
 // Building and clearing the board: everything in the game window that
 // depends on the puzzle in play.
 #include "LetterBox.h"
-#include "RandomPuzzle.h"
 #include "app/Twips.h"
 #include "frmWords.h"
 #include "puzzles/basPuzzles.h"
@@ -26,8 +25,7 @@ QString accessibleBoxName(std::int16_t row, std::int16_t index, std::int16_t len
 } // namespace
 
 void frmWords::BuildBoard(const std::int16_t &number) {
-    const std::int16_t chosen =
-        number != 0 ? number : puzzleNumberForDraw(state_.MaxPuzzleNumber, drawUniform());
+    const std::int16_t chosen = number != 0 ? number : puzzleNumberForDraw(state_.MaxPuzzleNumber, draw_());
     basPuzzles::LoadPuzzle(chosen);
     setWindowTitle(QStringLiteral("Wordsnarl - Puzzle Number %1").arg(chosen));
 

@@ -5,12 +5,28 @@
 #include "app/Twips.h"
 
 #include <QEvent>
+#include <QValidator>
 
 #include <stdexcept>
 
 namespace {
+
 constexpr int BoxSizeTwips = 375;
-}
+
+// The one-letter limit counts UTF-16 units, so on its own it would keep the
+// first half of a character beyond them (an emoji, a rare CJK ideograph).
+// Typed or pasted, such a character is refused whole instead, like any
+// character beyond the limit.
+class WholeCharacters final : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString &input, int &) const override {
+        return QStringView(input).isValidUtf16() ? Acceptable : Invalid;
+    }
+};
+
+} // namespace
 
 LetterBoxArray::LetterBoxArray(QWidget *parent, QString name, QPoint leftTop)
     : QObject(parent)
@@ -19,6 +35,7 @@ LetterBoxArray::LetterBoxArray(QWidget *parent, QString name, QPoint leftTop)
     LetterBox *pattern = makeBox(0);
     pattern->setGeometry(twips::rect(leftTop.x(), leftTop.y(), BoxSizeTwips, BoxSizeTwips));
     pattern->setMaxLength(1);
+    pattern->setValidator(new WholeCharacters(this));
     pattern->setAlignment(Qt::AlignCenter);
     pattern->setFont(fonts::desktopSans(9.75));
     pattern->setFocusPolicy(Qt::NoFocus);
@@ -97,12 +114,19 @@ LetterBox *LetterBoxArray::makeBox(std::int16_t index) {
     if (index > 0) {
         const LetterBox &pattern = (*this)(0);
         box->setMaxLength(pattern.maxLength());
+        box->setValidator(pattern.validator());
         box->setAlignment(pattern.alignment());
         box->setFont(pattern.font());
-        connect(box, &QLineEdit::textChanged, this, [this, index] {
-            if (isLoaded(index)) {
-                emit Change(index);
+        connect(box, &QLineEdit::textChanged, this, [this, box, index](const QString &text) {
+            if (!isLoaded(index)) {
+                return;
             }
+            if (!QStringView(text).isValidUtf16()) {
+                // A program write is not validated: the half it leaves goes, and the box is empty.
+                box->clear();
+                return;
+            }
+            emit Change(index);
         });
         box->installEventFilter(this);
     }

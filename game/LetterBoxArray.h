@@ -14,9 +14,9 @@ class QWidget;
 // A row of one-letter boxes. Member 0 is a hidden pattern box; members 1, 2,
 // ... are loaded from it at run time, member i holding letter i of the row.
 // Unloaded members are kept hidden for reuse, since a board rebuild would
-// otherwise create and destroy dozens of widgets. Every change of a loaded
-// member's text and every focus it receives is reported with its index,
-// whatever caused it.
+// otherwise create and destroy dozens of widgets. A member holds at most one
+// whole character, never half of one. Every change of a loaded member's text
+// and every focus it receives is reported with its index, whatever caused it.
 class LetterBoxArray final : public QObject {
     Q_OBJECT
 

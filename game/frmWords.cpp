@@ -51,12 +51,13 @@ void frameLine(QWidget *parent, const QString &objectName, QPoint from, QPoint t
 
 } // namespace
 
-frmWords::frmWords(Dialogs &dialogs, AccessoryWindows &accessories)
+frmWords::frmWords(Dialogs &dialogs, AccessoryWindows &accessories, PuzzleDraw draw)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                Qt::WindowCloseButtonHint)
     , dialogs_(dialogs)
-    , accessories_(accessories) {
+    , accessories_(accessories)
+    , draw_(std::move(draw)) {
     setObjectName(QStringLiteral("frmWords"));
     setWindowTitle(appinfo::Title);
     createControls();

@@ -2,6 +2,7 @@
 
 #include "GameState.h"
 #include "LetterBoxArray.h"
+#include "RandomPuzzle.h"
 #include "puzzles/OneBasedArray.h"
 
 #include <QMainWindow>
@@ -23,7 +24,7 @@ class frmWords final : public QMainWindow {
     Q_OBJECT
 
 public:
-    frmWords(Dialogs &dialogs, AccessoryWindows &accessories);
+    frmWords(Dialogs &dialogs, AccessoryWindows &accessories, PuzzleDraw draw = drawUniform);
 
     const GameState &state() const { return state_; }
 
@@ -61,6 +62,7 @@ private:
 
     Dialogs &dialogs_;
     AccessoryWindows &accessories_;
+    PuzzleDraw draw_;
     GameState state_;
 
     QWidget *client_ = nullptr;

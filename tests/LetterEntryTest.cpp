@@ -23,6 +23,8 @@ private slots:
     void clickingABoxSelectsItsLetterSoTypingReplacesIt();
     void tabbingIntoABoxSelectsItsLetter();
     void pastingATextIsHandledLikeTyping();
+    void charactersBeyondSixteenBitsAreNeverCutInHalf_data();
+    void charactersBeyondSixteenBitsAreNeverCutInHalf();
 
 private:
     QWidget *focused() const { return QApplication::focusWidget(); }
@@ -134,6 +136,56 @@ void LetterEntryTest::pastingATextIsHandledLikeTyping() {
     // The one-letter limit keeps the first character of the paste.
     QCOMPARE(game_->box(4, 2)->text(), QStringLiteral("v"));
     QCOMPARE(focused(), game_->box(4, 3));
+}
+
+void LetterEntryTest::charactersBeyondSixteenBitsAreNeverCutInHalf_data() {
+    QTest::addColumn<QString>("letter"); // in the box beforehand, selected
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("emoji typed into an empty box") << ""
+                                                   << "type"
+                                                   << "\U0001F600"
+                                                   << "";
+    QTest::newRow("ideograph typed over a letter") << "a"
+                                                   << "type"
+                                                   << "\U00020BB7"
+                                                   << "a";
+    QTest::newRow("paste that starts with one") << "a"
+                                                << "paste"
+                                                << "\U0001D538bc"
+                                                << "a";
+    QTest::newRow("program write of one") << "a"
+                                          << "write"
+                                          << "\U0001F600"
+                                          << "";
+}
+
+void LetterEntryTest::charactersBeyondSixteenBitsAreNeverCutInHalf() {
+    QFETCH(QString, letter);
+    QFETCH(QString, way);
+    QFETCH(QString, input);
+    QFETCH(QString, kept);
+    QLineEdit *box = game_->box(1, 2);
+    QTest::mouseClick(box, Qt::LeftButton);
+    if (!letter.isEmpty()) {
+        QTest::keyClicks(box, letter);
+        QTest::mouseClick(box, Qt::LeftButton);
+    }
+    if (way == QLatin1String("type")) {
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, input, Qt::NoModifier);
+    } else if (way == QLatin1String("paste")) {
+        QGuiApplication::clipboard()->setText(input);
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    } else {
+        box->setText(input);
+    }
+    QCOMPARE(box->text(), kept);
+    QCOMPARE(focused(), box);
+    // A refused character leaves the letter selected, so the next key replaces it.
+    QTest::keyClicks(box, QStringLiteral("b"));
+    QCOMPARE(box->text(), QStringLiteral("b"));
+    QCOMPARE(focused(), game_->box(1, 3));
 }
 
 QTEST_MAIN(LetterEntryTest)

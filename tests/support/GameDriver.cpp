@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QtTest>
 
-GameDriver::GameDriver()
-    : window_(std::make_unique<frmWords>(dialogs, accessories)) {
+GameDriver::GameDriver(PuzzleDraw draw)
+    : window_(std::make_unique<frmWords>(dialogs, accessories, std::move(draw))) {
     window_->show();
     window_->activateWindow();
     if (!QTest::qWaitForWindowActive(window_.get())) {

@@ -14,7 +14,7 @@
 // few ways a test looks at it or plays it as a player would.
 class GameDriver {
 public:
-    GameDriver();
+    explicit GameDriver(PuzzleDraw draw = drawUniform);
 
     frmWords &window() { return *window_; }
     ScriptedDialogs dialogs;
