@@ -4,6 +4,7 @@
 #include "MakerContacts.h"
 #include "PlatformServices.h"
 #include "app/AppInfo.h"
+#include "app/Colours.h"
 #include "app/Controls.h"
 #include "app/Fonts.h"
 #include "app/Twips.h"
@@ -38,8 +39,7 @@ void separatorLine(QWidget *parent, const QString &objectName, const QRect &geom
 
 // The designed blue, except on a dark palette, where it would be unreadable.
 QColor linkColour(const QPalette &palette) {
-    return palette.color(QPalette::Window).lightness() < 128 ? palette.color(QPalette::Link)
-                                                             : QColor(0, 0, 255);
+    return colours::isDark(palette) ? palette.color(QPalette::Link) : QColor(0, 0, 255);
 }
 
 } // namespace

@@ -1,9 +1,15 @@
 #include "Controls.h"
 
+#include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QPixmap>
 
 namespace controls {
+
+QPixmap sharpPicture(const QString &imagePath, qreal devicePixelRatio) {
+    return QIcon(imagePath).pixmap(QImageReader(imagePath).size(), devicePixelRatio);
+}
 
 QLabel *label(QWidget *parent, const QString &objectName, const QRect &geometry, const QString &text,
               Qt::Alignment alignment) {
@@ -17,7 +23,7 @@ QLabel *label(QWidget *parent, const QString &objectName, const QRect &geometry,
 QLabel *picture(QWidget *parent, const QString &objectName, const QRect &geometry, const QString &imagePath,
                 QPalette::ColorRole background, const QString &accessibleName) {
     auto *picture = label(parent, objectName, geometry, QString(), Qt::AlignCenter);
-    picture->setPixmap(QPixmap(imagePath));
+    picture->setPixmap(sharpPicture(imagePath, picture->devicePixelRatioF()));
     picture->setBackgroundRole(background);
     picture->setAutoFillBackground(true);
     picture->setAccessibleName(accessibleName);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPalette>
+#include <QPixmap>
 #include <QString>
 
 class QLabel;
@@ -13,6 +14,11 @@ namespace controls {
 // A label at a fixed place, named for tests and screen readers.
 QLabel *label(QWidget *parent, const QString &objectName, const QRect &geometry, const QString &text,
               Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
+
+// A resource image at its own size in device-independent pixels. On a scaled
+// screen it is the double-size drawing beside it ("name@2x.gif"), so that it
+// stays sharp.
+QPixmap sharpPicture(const QString &imagePath, qreal devicePixelRatio);
 
 // A picture box: a resource image on a background of the given palette role.
 QLabel *picture(QWidget *parent, const QString &objectName, const QRect &geometry, const QString &imagePath,

@@ -1,6 +1,7 @@
 // Building and clearing the board: everything in the game window that
 // depends on the puzzle in play.
 #include "LetterBox.h"
+#include "app/Colours.h"
 #include "app/Twips.h"
 #include "frmWords.h"
 #include "puzzles/basPuzzles.h"
@@ -68,9 +69,7 @@ void frmWords::buildRow(std::int16_t row, const QString &answer, std::int16_t ma
     }
     if (markedPosition != 0) {
         LetterBox &marked = boxes(markedPosition);
-        QPalette palette = marked.palette();
-        palette.setColor(QPalette::Base, MarkedRed);
-        marked.setPalette(palette);
+        marked.setPalette(colours::withFixedBackground(marked.palette(), MarkedRed));
     }
 }
 

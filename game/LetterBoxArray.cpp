@@ -1,6 +1,7 @@
 #include "LetterBoxArray.h"
 
 #include "LetterBox.h"
+#include "app/Colours.h"
 #include "app/Fonts.h"
 #include "app/Twips.h"
 
@@ -85,9 +86,7 @@ void LetterBoxArray::unload(std::int16_t index) {
 
 void LetterBoxArray::setPatternBackground(const QColor &color) {
     LetterBox &pattern = (*this)(0);
-    QPalette palette = pattern.palette();
-    palette.setColor(QPalette::Base, color);
-    pattern.setPalette(palette);
+    pattern.setPalette(colours::withFixedBackground(pattern.palette(), color));
 }
 
 bool LetterBoxArray::eventFilter(QObject *watched, QEvent *event) {

@@ -35,6 +35,8 @@ public:
     // Unloads member index: it disappears, and its letter with it.
     void unload(std::int16_t index);
 
+    // The pattern box's background, which every member copies, and a text
+    // colour that reads on it.
     void setPatternBackground(const QColor &color);
 
 signals:

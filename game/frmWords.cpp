@@ -1,6 +1,7 @@
 #include "frmWords.h"
 
 #include "AccessoryWindows.h"
+#include "DefinitionBox.h"
 #include "LetterBox.h"
 #include "app/AppInfo.h"
 #include "app/Controls.h"
@@ -14,7 +15,6 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 
@@ -114,7 +114,7 @@ void frmWords::createControls() {
 
 void frmWords::createDefinitionBoxes() {
     for (std::size_t i = 0; i < txtClue.size(); ++i) {
-        auto *box = new QPlainTextEdit(client_);
+        auto *box = new DefinitionBox(client_);
         box->setObjectName(QStringLiteral("txtClue(%1)").arg(i));
         box->setGeometry(twips::rect(120, DefinitionTops[i], 3000, 405));
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

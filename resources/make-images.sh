@@ -36,17 +36,21 @@ convert "$work/icon32.png" \
     -type PaletteAlpha icons/wordsnarl.ico
 
 # Logos: GIF keeps only on/off transparency, so the rounded corners are cut at half coverage.
+# Each comes at double size too ("@2x"), which scaled screens show instead.
 to_gif() {
-    rsvg-convert "$1" -o "$work/gif-source.png"
+    rsvg-convert --zoom "$3" "$1" -o "$work/gif-source.png"
     convert "$work/gif-source.png" -channel A -threshold 50% +channel +dither -colors 255 "$2"
 }
-to_gif images/logo.svg images/logo.gif
-to_gif images/brivak.svg images/brivak.gif
+for name in logo brivak; do
+    to_gif "images/$name.svg" "images/$name.gif" 1
+    to_gif "images/$name.svg" "images/$name@2x.gif" 2
+done
 
 # Link pointer, hot spot (12, 1).
 rsvg-convert cursors/hand.svg -o cursors/hand.png
 
-# Browser toolbar, 24 x 24 with real alpha.
+# Browser toolbar, 24 x 24 with real alpha, and 48 x 48 for scaled screens.
 for name in back forward stop refresh home; do
     rsvg-convert "toolbar/$name.svg" -o "toolbar/$name.png"
+    rsvg-convert --zoom 2 "toolbar/$name.svg" -o "toolbar/$name@2x.png"
 done

@@ -1,16 +1,19 @@
 // The instructions viewer: started by the game beside it, or by hand.
 #include "InstructionsViewer.h"
+#include "PageColours.h"
 #include "accessory/InstructionsChannel.h"
 #include "app/AppInfo.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QPalette>
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(appinfo::Title);
     QApplication::setApplicationVersion(appinfo::versionText());
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/wordsnarl.ico")));
+    pagecolours::followPalette(QApplication::palette());
 
     InstructionsViewer viewer(QCoreApplication::applicationDirPath());
     const QStringList arguments = QCoreApplication::arguments();
