@@ -1,5 +1,6 @@
-// A tiny program that opens the game's windows and then ends them in one of
-// the ways a player can. The end-program test runs it and watches it exit.
+// Opens the game's windows, ends them in the way named by its argument, and
+// exits 0 only if that ended the whole program at once: with another window
+// still open, and without a game window appearing after an early-closed splash.
 #include "app/frmSplash.h"
 #include "game/frmWords.h"
 #include "support/FakeAccessories.h"
@@ -7,58 +8,45 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QLineEdit>
 #include <QTimer>
 #include <QtTest>
-
-#include <cstdio>
-#include <memory>
-
-namespace {
-
-// Exit code for "still running after the close request": the program did not end.
-constexpr int StillRunning = 3;
-
-void endGameWindow(const QString &how, frmWords &window) {
-    if (how == QLatin1String("exit-menu")) {
-        window.findChild<QAction *>(QStringLiteral("mnuExit"))->trigger();
-    } else if (how == QLatin1String("ctrl-x")) {
-        QWidget *box = window.findChild<QLineEdit *>(QStringLiteral("txtAns1(1)"));
-        box->setFocus();
-        QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
-    } else if (how == QLatin1String("close-button")) {
-        window.close();
-    }
-}
-
-} // namespace
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     const QString how = app.arguments().value(1);
+    constexpr int StillRunning = 3;
+    constexpr int GameWindowAfterSplash = 4;
 
     ScriptedDialogs dialogs;
     FakeAccessories accessories;
-    std::unique_ptr<frmWords> game;
+    frmWords game(dialogs, accessories);
     QWidget otherWindow; // stands in for the About box or the instructions window
-
+    bool gameWindowShown = false;
     if (how == QLatin1String("splash-closed-early")) {
-        auto *splash = new frmSplash([&] { std::puts("game window shown"); });
+        auto *splash = new frmSplash([&] { gameWindowShown = true; });
         splash->show();
         QTimer::singleShot(50, splash, &QWidget::close);
     } else {
-        game = std::make_unique<frmWords>(dialogs, accessories);
-        game->show();
+        game.show();
         otherWindow.show();
-        game->activateWindow();
-        if (!QTest::qWaitForWindowActive(game.get())) {
+        game.activateWindow();
+        if (!QTest::qWaitForWindowActive(&game)) {
             return StillRunning;
         }
-        QTimer::singleShot(50, game.get(), [&] { endGameWindow(how, *game); });
+        QTimer::singleShot(50, &game, [&] {
+            if (how == QLatin1String("exit-menu")) {
+                game.findChild<QAction *>(QStringLiteral("mnuExit"))->trigger();
+            } else if (how == QLatin1String("ctrl-x")) {
+                QWidget *box = game.findChild<QWidget *>(QStringLiteral("txtAns1(1)"));
+                box->setFocus();
+                QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
+            } else {
+                game.close();
+            }
+        });
     }
     QTimer::singleShot(5000, &app, [] { QCoreApplication::exit(StillRunning); });
     const int code = QApplication::exec();
-    std::puts("program ended");
-    return code;
+    return gameWindowShown ? GameWindowAfterSplash : code;
 }
