@@ -2,11 +2,9 @@
 #include "support/GameDriver.h"
 
 #include <QClipboard>
-#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QtTest>
 
-#include <chrono>
 #include <random>
 
 using basPuzzles::ActivePuzzle;
@@ -35,14 +33,9 @@ const QString &answerOf(std::int16_t row) {
     return row == FinalRow ? ActivePuzzle.FinalAnswer : ActivePuzzle.Answers(row);
 }
 
-// A character as a failure message can show it: "U+1F600" rather than a glyph.
+// Cut short for a failure message, with its length in UTF-16 units.
 QString readable(const QString &text) {
-    QString shown;
-    for (const char32_t code : text.left(12).toUcs4()) {
-        shown += code >= 0x20 && code < 0x7f ? QString(QChar(code))
-                                             : QStringLiteral("U+%1").arg(code, 4, 16, QChar(u'0'));
-    }
-    return QStringLiteral("\"%1\"%2").arg(shown, text.size() > 12 ? QStringLiteral("...") : QString());
+    return QStringLiteral("\"%1\" (%2 units)").arg(text.left(20)).arg(text.size());
 }
 
 // What must hold whatever the player did: each row shows exactly one box per
@@ -56,32 +49,29 @@ QString brokenBoardRule(const frmWords &window) {
     static const QRegularExpression boxName(QStringLiteral("^(?:txtAns([1-5])|txtPClue)\\((\\d+)\\)$"));
     std::array<int, FinalRow + 1> visible{};
     for (const QLineEdit *box : window.findChildren<QLineEdit *>()) {
-        const QRegularExpressionMatch match = boxName.match(box->objectName());
-        const auto row =
-            static_cast<std::int16_t>(match.hasCaptured(1) ? match.captured(1).toInt() : FinalRow);
-        const int index = match.captured(2).toInt();
-        if (match.hasMatch() && box->isVisible() != (index >= 1 && index <= answerOf(row).size())) {
-            return box->objectName() + (box->isVisible() ? " is shown for " : " is hidden for ") +
-                   answerOf(row);
-        }
         const QString text = box->text();
         if (!text.isEmpty() && (!QStringView(text).isValidUtf16() || text.toUcs4().size() != 1)) {
             return box->objectName() + " holds " + readable(text);
         }
-        visible.at(static_cast<std::size_t>(row)) += match.hasMatch() && box->isVisible() ? 1 : 0;
+        const QRegularExpressionMatch match = boxName.match(box->objectName());
+        const int row = match.hasCaptured(1) ? match.captured(1).toInt() : FinalRow;
+        const int index = match.captured(2).toInt();
+        if (match.hasMatch() && box->isVisible() != (index >= 1 && index <= answerOf(row).size())) {
+            return box->objectName() + (box->isVisible() ? " is shown" : " is hidden");
+        }
+        visible[row] += match.hasMatch() && box->isVisible() ? 1 : 0;
     }
     const GameState &state = window.state();
     for (std::int16_t row = 1; row <= FinalRow; ++row) {
         const qsizetype letters = answerOf(row).size();
         const std::int16_t hints = row == FinalRow ? state.ClueHintCount : state.HintCount(row);
-        if (visible.at(static_cast<std::size_t>(row)) != letters || state.RowLength(row) != letters) {
-            return QStringLiteral("row %1 shows %2 boxes for \"%3\"")
+        if (visible[row] != letters || state.RowLength(row) != letters || hints < 0 || hints > letters) {
+            return QStringLiteral("row %1 of \"%2\" shows %3 boxes, has RowLength %4 and %5 hints")
                 .arg(row)
-                .arg(visible.at(row))
-                .arg(answerOf(row));
-        }
-        if (hints < 0 || hints > letters) {
-            return QStringLiteral("row %1 has %2 hints for \"%3\"").arg(row).arg(hints).arg(answerOf(row));
+                .arg(answerOf(row))
+                .arg(visible[row])
+                .arg(state.RowLength(row))
+                .arg(hints);
         }
     }
     // Loading is the only way to see a puzzle, so ActivePuzzle is put back afterwards.
@@ -108,17 +98,14 @@ class MonkeyTest : public QObject {
 
 private slots:
     void randomPlayKeepsTheBoardSound() {
-        bool given = false;
-        std::uint64_t seed = qEnvironmentVariable("WORDSNARL_MONKEY_SEED").toULongLong(&given);
-        if (!given) {
-            seed = static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
-        }
+        const QByteArray given = qgetenv("WORDSNARL_MONKEY_SEED");
+        const std::uint64_t seed = given.isEmpty() ? std::random_device()() : given.toULongLong();
         random_.seed(seed);
         const QString locales[] = {"en_US", "de_DE", "ar_EG", "hi_IN", "fr_FR"};
         QLocale::setDefault(QLocale(locales[below(5)]));
-        qInfo("Monkey seed %llu (replay with WORDSNARL_MONKEY_SEED=%llu), locale %s",
-              static_cast<unsigned long long>(seed), static_cast<unsigned long long>(seed),
-              qPrintable(QLocale().name()));
+        qInfo().nospace().noquote() << "Monkey seed " << seed
+                                    << " (replay with WORDSNARL_MONKEY_SEED=" << seed << "), locale "
+                                    << QLocale().name();
         // The game's own random puzzles come from the seed too, or a replay would differ.
         auto draws = std::make_shared<std::mt19937_64>(seed ^ 0x9e3779b97f4a7c15ULL);
         game_ = std::make_unique<GameDriver>(
@@ -130,24 +117,22 @@ private slots:
             {6, [this] { return press(Qt::Key_Backspace); }},
             {6, [this] { return press(Qt::Key_Delete); }},
             {4, [this] { return pasteIntoABox(); }},
-            {4, [this] { return writeIntoABox(); }},
             {10, [this] { return pressAHint(); }},
             {4, [this] { return typeAnswers(); }},
             {2, [this] { return newPuzzle(); }},
             {8, [this] { return selectPuzzle(); }},
             {5, [this] { return checkTheBoard(); }},
-            {4, [this] { return press(Qt::Key_Tab, chance(50) ? Qt::ShiftModifier : Qt::NoModifier); }},
-            {1, [this] { return clickADefinition(); }},
+            {5, [this] { return press(Qt::Key_Tab, chance(50) ? Qt::ShiftModifier : Qt::NoModifier); }},
         };
+        std::vector<int> weights;
+        for (const auto &action : actions) {
+            weights.push_back(action.first);
+        }
+        std::discrete_distribution<std::size_t> pickAction(weights.begin(), weights.end());
         for (int number = 1; number <= ActionCount; ++number) {
-            int pick = below(94);
-            auto action = actions.begin();
-            for (; pick >= action->first; ++action) {
-                pick -= action->first;
-            }
             expected_ = Effect::Any;
             const QString before = snapshot();
-            const QString done = action->second();
+            const QString done = actions.at(pickAction(random_)).second();
             QString broken = brokenBoardRule(game_->window());
             if (broken.isEmpty()) {
                 broken = unexpectedEffect(before);
@@ -172,9 +157,7 @@ private:
         return QApplication::focusWidget() ? QApplication::focusWidget() : &game_->window();
     }
     static QString nameOf(const QWidget *widget) {
-        return !widget                          ? QStringLiteral("nothing")
-               : widget->objectName().isEmpty() ? QString::fromLatin1(widget->metaObject()->className())
-                                                : widget->objectName();
+        return widget ? widget->objectName() : QStringLiteral("nothing");
     }
 
     // ASCII letters of either case, digits, blanks, punctuation, and others.
@@ -226,24 +209,10 @@ private:
         return "paste " + readable(text) + " by " + press(Qt::Key_V, Qt::ControlModifier);
     }
 
-    QString writeIntoABox() {
-        const QString text = chance(50) ? longText() : character();
-        QLineEdit *box = game_->visibleBoxes(static_cast<std::int16_t>(1 + below(FinalRow))).first();
-        box->setText(text);
-        return "write " + readable(text) + " into " + nameOf(box);
-    }
-
     QString pressAHint() {
         const auto row = static_cast<std::int16_t>(1 + below(FinalRow));
         game_->pressHint(row);
         return QStringLiteral("hint of row %1").arg(row);
-    }
-
-    QString clickADefinition() {
-        auto *definition =
-            game_->window().findChild<QPlainTextEdit *>(QStringLiteral("txtClue(%1)").arg(below(10)));
-        QTest::mouseClick(definition->viewport(), Qt::LeftButton);
-        return "click " + nameOf(definition);
     }
 
     // A menu item, or its key wherever the focus is.
