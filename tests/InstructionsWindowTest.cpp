@@ -162,12 +162,11 @@ private slots:
         QCOMPARE(browser()->LocationURL(), url("GameInstructions.htm"));
     }
 
-    void everyRequestOnTheChannelShowsTheWindowAndItsClosingEndsTheViewer() {
+    void everyRequestOnTheChannelShowsTheWindow() {
         QLocalServer game;
         QVERIFY(
             game.listen(QStringLiteral("wordsnarl-viewer-test-%1").arg(QCoreApplication::applicationPid())));
         InstructionsViewer viewer(pages_->folder());
-        QSignalSpy gameEnded(&viewer, &InstructionsViewer::gameEnded);
         viewer.followGame(game.fullServerName());
         QVERIFY(game.waitForNewConnection(5000));
         QLocalSocket *channel = game.nextPendingConnection();
@@ -182,10 +181,6 @@ private slots:
                 QVERIFY(test::waitUntil([this] { return window_.isNull(); }));
             }
         }
-        QVERIFY(gameEnded.isEmpty());
-        channel->abort();
-        QVERIFY(test::waitUntil([&] { return !gameEnded.isEmpty(); }, 1000));
-        QVERIFY(!window_->isVisible());
     }
 
     void aGameThatCannotBeReachedEndsTheViewer() {

@@ -96,22 +96,6 @@ private slots:
         QCOMPARE(registry_.badCloseCount(), 0);
     }
 
-    void valueOfAnotherTypeKeepsTheTextAndAMissingOneEmptiesIt() {
-        registry_.setValue(ToolKey, "PATH", {registry::ExpandSz, QByteArray("%SystemRoot%\0", 13)});
-        registry_.setValue(ToolKey, "LONG", {registry::Sz, QByteArray(1025, 'x')});
-        SystemInfo info(registry_, system_, system_, dialogs_);
-        const QString key = QString::fromLatin1(ToolKey);
-        QString value = QStringLiteral("before");
-        QVERIFY(info.GetKeyValue(registry::LocalMachine, key, QStringLiteral("path"), value));
-        QCOMPARE(value, QStringLiteral("before"));
-        for (const QString name : {"LONG", "missing"}) {
-            value = QStringLiteral("before");
-            QVERIFY(!info.GetKeyValue(registry::LocalMachine, key, name, value));
-            QCOMPARE(value, QString());
-        }
-        QCOMPARE(registry_.openKeyCount(), 0);
-    }
-
 private:
     FakeRegistry registry_;
     FakeSystem system_;
