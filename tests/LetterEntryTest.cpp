@@ -68,15 +68,7 @@ private slots:
         QCOMPARE(focused(), game_->box(3, 1));
     }
 
-    void retypingTheSameLetterKeepsItAndMovesOn() {
-        game_->typeRow(6, QStringLiteral("M"));
-        click(6, 1);
-        QTest::keyClick(focused(), Qt::Key_M);
-        QCOMPARE(game_->box(6, 1)->text(), QStringLiteral("M"));
-        QCOMPARE(focused(), game_->box(6, 2));
-    }
-
-    void clickingOrTabbingIntoABoxSelectsItsLetter() {
+    void clickingOrTabbingIntoABoxSelectsItsLetterForTheNextKey() {
         game_->typeRow(2, QStringLiteral("cat"));
         click(2, 1);
         QCOMPARE(game_->box(2, 1)->selectedText(), QStringLiteral("C"));
@@ -86,6 +78,11 @@ private slots:
         QTest::keyClick(focused(), Qt::Key_Tab);
         QCOMPARE(focused(), game_->box(2, 3));
         QCOMPARE(game_->box(2, 3)->selectedText(), QStringLiteral("t"));
+        // Typing the letter a box already holds changes no text, yet moves on all the same.
+        click(2, 1);
+        QTest::keyClick(focused(), Qt::Key_B);
+        QCOMPARE(focused(), game_->box(2, 2));
+        QCOMPARE(game_->rowText(2), QStringLiteral("Bat"));
     }
 
     void pastingKeepsTheFirstCharacterAndMovesOn() {
