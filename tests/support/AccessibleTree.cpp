@@ -5,26 +5,16 @@
 
 namespace {
 
-bool isInteractive(QAccessible::Role role) {
-    switch (role) {
-    case QAccessible::PushButton:
-    case QAccessible::EditableText:
-    case QAccessible::ComboBox:
-    case QAccessible::CheckBox:
-    case QAccessible::MenuItem:
-    case QAccessible::Link:
-    case QAccessible::Graphic:
-        return true;
-    default:
-        return false;
-    }
-}
+// The roles of the controls a screen reader lands on.
+const QList<QAccessible::Role> InteractiveRoles{
+    QAccessible::PushButton, QAccessible::EditableText, QAccessible::ComboBox, QAccessible::CheckBox,
+    QAccessible::MenuItem,   QAccessible::Link,         QAccessible::Graphic};
 
 void walk(QAccessibleInterface *node, AccessibleControls &result) {
     if (!node || node->state().invisible) {
         return;
     }
-    if (isInteractive(node->role())) {
+    if (InteractiveRoles.contains(node->role())) {
         ++result.count;
         if (node->text(QAccessible::Name).trimmed().isEmpty()) {
             const QObject *object = node->object();
