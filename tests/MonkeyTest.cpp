@@ -247,27 +247,29 @@ private:
         const auto opening = [max](int value) { return value >= 1 && value <= max ? value : 0; };
         const int n = below(max + 20) - 5;
         const QString blanks(below(3), u' ');
-        switch (below(8)) {
-        case 0:
-            return {blanks + locale.toString(n) + blanks, opening(n)};
-        case 1:
-            return {(n < 0 ? "-" : "+") + QString::number(std::abs(n)), opening(n)};
-        case 2: { // a tenth, rounded half to even
+        switch (below(6)) {
+        case 0: // valid and invalid, in the locale's digits or signed
+            return {blanks + (chance(50) ? locale.toString(n)
+                                         : (n < 0 ? "-" : "+") + QString::number(std::abs(n))),
+                    opening(n)};
+        case 1: { // a tenth, rounded half to even
             const int tenth = below(10);
             const bool up = tenth > 5 || (tenth == 5 && std::abs(n) % 2 == 1);
             return {locale.toString(std::abs(n)) + locale.decimalPoint() + locale.toString(tenth),
                     opening(std::abs(n) + (up ? 1 : 0))};
         }
-        case 3: // grouped thousands: too big either way
-            return {locale.toString(1000 + below(10'000'000)), 0};
-        case 4: {
-            const QString huge[] = {"32767",  "-32768", "32768",
-                                    "-32769", "65536",  QString(5 + below(60), u'9')};
+        case 2: { // grouped thousands, and the edges of 16 bits and far beyond
+            const QString huge[] = {locale.toString(1000 + below(10'000'000)),
+                                    "32767",
+                                    "-32768",
+                                    "32768",
+                                    "65536",
+                                    QString(5 + below(60), u'9')};
             return {huge[below(6)], 0};
         }
-        case 5:
+        case 3:
             return {blanks + LocaleDecides.at(below(static_cast<int>(LocaleDecides.size()))), -1};
-        case 6:
+        case 4:
             return {chance(30) ? blanks : NeverNumbers.at(below(static_cast<int>(NeverNumbers.size()))), 0};
         default:
             return {longText(), -1};

@@ -88,7 +88,7 @@ private slots:
         QCOMPARE(focused(), game_->window().findChild<QPushButton *>(QStringLiteral("cmdClueHint")));
     }
 
-    void hintOverwritesWrongLettersAndCountsEachRowApart() {
+    void hintOverwritesOnlyWrongLettersAndCountsEachRowApart() {
         game_->typeRow(4, QStringLiteral("xolune"));
         game_->pressHint(2);
         game_->pressHint(2);
@@ -97,9 +97,7 @@ private slots:
         QCOMPARE(focused(), game_->box(4, 2));
         QCOMPARE(game_->window().state().HintCount(2), std::int16_t{2});
         QCOMPARE(game_->window().state().HintCount(4), std::int16_t{1});
-    }
-
-    void hintOnACorrectFirstLetterChangesNothing() {
+        // A first press on a row whose first letter is right changes nothing.
         game_->typeRow(3, QStringLiteral("w"));
         game_->pressHint(3);
         QCOMPARE(game_->rowText(3), QStringLiteral("W___"));

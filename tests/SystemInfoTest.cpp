@@ -44,23 +44,26 @@ private slots:
         const QByteArray long1023(1023, 'x');
         const QByteArray long1024(1024, 'x');
         const int Sz = registry::Sz;
-        row("tool's entry started without asking whether the file exists", Sz, tool + '\0', 0, 0, {Tool}, 1);
-        row("tool's entry that cannot be started", Sz, tool + '\0', 0, 0, {Tool}, 0);
-        row("tool's entry without a closing zero byte", Sz, tool, 0, 0, {Tool}, 1);
-        row("text keeps all but one zero byte", Sz, QByteArray("ab\0\0", 4), 0, 0,
-            {QStringLiteral("ab") + QChar()}, 1);
-        row("exactly 1024 bytes with the zero byte", Sz, long1023 + '\0', 0, 0, {long1023}, 1);
-        row("exactly 1024 bytes without a zero byte", Sz, long1024, 0, 0, {long1024}, 1);
-        row("1025 bytes count as missing: the folder entry is used", Sz, long1024 + '\0', 1, 1, {FolderTool},
-            1);
-        row("no bytes: unreadable, the folder entry is not tried", Sz, QByteArray(), 1, 1, {}, 0);
-        row("number, least significant byte first", registry::Dword, QByteArray("\x01\x02\0\0", 4), 0, 0,
-            {"513"}, 1);
-        row("largest number", registry::Dword, QByteArray(4, '\xff'), 0, 0, {"4294967295"}, 1);
-        row("another type counts as found with an empty path", registry::Binary, "\x01", 1, 1, {""}, 0);
-        row("folder entry with the tool in the folder", Absent, {}, 1, 1, {FolderTool}, 1);
-        row("folder entry without the tool in the folder", Absent, {}, 1, 0, {}, 0);
-        row("neither entry", Absent, {}, 0, 0, {}, 0);
+        constexpr bool Yes = true;
+        constexpr bool No = false;
+        row("tool's entry started without asking whether the file exists", Sz, tool + '\0', No, No, {Tool},
+            Yes);
+        row("tool's entry that cannot be started", Sz, tool + '\0', No, No, {Tool}, No);
+        row("tool's entry without a closing zero byte", Sz, tool, No, No, {Tool}, Yes);
+        row("text keeps all but one zero byte", Sz, QByteArray("ab\0\0", 4), No, No,
+            {QStringLiteral("ab") + QChar()}, Yes);
+        row("exactly 1024 bytes with the zero byte", Sz, long1023 + '\0', No, No, {long1023}, Yes);
+        row("exactly 1024 bytes without a zero byte", Sz, long1024, No, No, {long1024}, Yes);
+        row("1025 bytes count as missing: the folder entry is used", Sz, long1024 + '\0', Yes, Yes,
+            {FolderTool}, Yes);
+        row("no bytes: unreadable, the folder entry is not tried", Sz, QByteArray(), Yes, Yes, {}, No);
+        row("number, least significant byte first", registry::Dword, QByteArray("\x01\x02\0\0", 4), No, No,
+            {"513"}, Yes);
+        row("largest number", registry::Dword, QByteArray(4, '\xff'), No, No, {"4294967295"}, Yes);
+        row("another type counts as found with an empty path", registry::Binary, "\x01", Yes, Yes, {""}, No);
+        row("folder entry with the tool in the folder", Absent, {}, Yes, Yes, {FolderTool}, Yes);
+        row("folder entry without the tool in the folder", Absent, {}, Yes, No, {}, No);
+        row("neither entry", Absent, {}, No, No, {}, No);
     }
     void lookUpEndsInTheToolOrOneMessage() {
         QFETCH(int, type);
