@@ -37,8 +37,7 @@ private slots:
         const QString start = QDir::toNativeSeparators(pages_->path(QStringLiteral("GameInstructions.htm")));
         QCOMPARE(window_->StartingAddress, start);
         QCOMPARE(entries(), QStringList({start, maker::HostName}));
-        QVERIFY(test::waitUntil(
-            [this] { return window_->windowTitle() == InstructionsPages::InstructionsTitle; }, 20000));
+        QVERIFY(arriveAt(InstructionsPages::InstructionsTitle, 20000));
         QTRY_COMPARE(entries(), QStringList({url("GameInstructions.htm"), start, maker::HostName}));
         QCOMPARE(addressBox()->currentText(), url("GameInstructions.htm"));
         QTRY_VERIFY(!window_->findChild<QTimer *>(QStringLiteral("timTimer"))->isActive());
@@ -132,32 +131,9 @@ private slots:
         QVERIFY(arriveAt(InstructionsPages::SecondTitle));
     }
 
-    void showingAgainKeepsTheOpenWindowAndAfterACloseMakesAFreshOne() {
-        InstructionsViewer viewer(pages_->folder());
-        viewer.show();
-        window_ = viewer.window();
-        QVERIFY(arriveAt(InstructionsPages::InstructionsTitle, 20000));
-        typeAddress(url("second.htm"));
-        QVERIFY(arriveAt(InstructionsPages::SecondTitle));
-        const QStringList visited = entries();
-        window_->showMinimized();
-        viewer.show();
-        QCOMPARE(viewer.window(), window_.data());
-        QVERIFY(!window_->isMinimized() && window_->isVisible());
-        QTest::qWait(300);
-        QCOMPARE(window_->windowTitle(), InstructionsPages::SecondTitle);
-        QCOMPARE(entries(), visited);
-
-        window_->close();
-        QVERIFY(test::waitUntil([this] { return window_.isNull(); }));
-        viewer.show();
-        window_ = viewer.window();
-        QCOMPARE(entries().size(), 2);
-        QVERIFY(arriveAt(InstructionsPages::InstructionsTitle));
-        QCOMPARE(browser()->LocationURL(), url("GameInstructions.htm"));
-    }
-
-    void everyRequestOnTheChannelShowsTheWindow() {
+    // Each request on the game's channel shows the window: the open one as it
+    // is, back from the taskbar, and after a close a fresh one.
+    void everyRequestShowsTheOpenWindowAsItIsOrAFreshOne() {
         QLocalServer game;
         QVERIFY(
             game.listen(QStringLiteral("wordsnarl-viewer-test-%1").arg(QCoreApplication::applicationPid())));
@@ -165,17 +141,31 @@ private slots:
         viewer.followGame(game.fullServerName());
         QVERIFY(game.waitForNewConnection(5000));
         QLocalSocket *channel = game.nextPendingConnection();
-        for (int request = 0; request < 2; ++request) {
-            QVERIFY(!viewer.window());
+        const auto request = [&] {
             channel->write(instructions::ShowCommand);
-            QVERIFY(test::waitUntil([&] { return viewer.window() != nullptr; }));
-            window_ = viewer.window();
-            QVERIFY(arriveAt(InstructionsPages::InstructionsTitle, 20000));
-            if (request == 0) {
-                window_->close();
-                QVERIFY(test::waitUntil([this] { return window_.isNull(); }));
-            }
-        }
+            return test::waitUntil([&] { return viewer.window() && !viewer.window()->isMinimized(); });
+        };
+        QVERIFY(request());
+        window_ = viewer.window();
+        QVERIFY(arriveAt(InstructionsPages::InstructionsTitle, 20000));
+        typeAddress(url("second.htm"));
+        QVERIFY(arriveAt(InstructionsPages::SecondTitle));
+        const QStringList visited = entries();
+        window_->showMinimized();
+        QVERIFY(request());
+        QCOMPARE(viewer.window(), window_.data());
+        QVERIFY(window_->isVisible());
+        QTest::qWait(300);
+        QCOMPARE(window_->windowTitle(), InstructionsPages::SecondTitle);
+        QCOMPARE(entries(), visited);
+
+        window_->close();
+        QVERIFY(test::waitUntil([this] { return window_.isNull(); }));
+        QVERIFY(request());
+        window_ = viewer.window();
+        QCOMPARE(entries().size(), 2);
+        QVERIFY(arriveAt(InstructionsPages::InstructionsTitle));
+        QCOMPARE(browser()->LocationURL(), url("GameInstructions.htm"));
     }
 
     void aGameThatCannotBeReachedEndsTheViewer() {
