@@ -19,6 +19,7 @@ void SplashTest::handsOverOnlyWhenItsFiveSecondTimerFires() {
     splash.show();
     const auto *timer = splash.findChild<QTimer *>(QStringLiteral("tmrSplash"));
     QCOMPARE(timer->interval(), 5000);
+    QCOMPARE(timer->timerType(), Qt::PreciseTimer); // a coarse one may cut the splash short by 5 %
     QVERIFY(timer->isActive() && timer->remainingTime() > 4000);
     QTest::qWait(100);
     QCOMPARE(gameWindowsShown, 0);
