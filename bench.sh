@@ -3,7 +3,7 @@
 set -euo pipefail
 source "$(dirname "$0")/scripts/common.sh"
 
-ensure_packages $WORDSNARL_BUILD_PACKAGES libbenchmark-dev
+ensure_packages $WORDSNARL_BUILD_PACKAGES $WORDSNARL_BENCH_PACKAGES
 configure_and_build "$WORDSNARL_ROOT/build"
 export QT_QPA_PLATFORM=offscreen
 for benchmark in "$WORDSNARL_ROOT"/build/bench/bench_*; do
