@@ -3,9 +3,9 @@
 // "done <command>" once carried out. Tests and benchmarks use it to play the
 // game's part beside the real instructions viewer.
 #include "accessory/Accessories.h"
+#include "game/frmWords.h"
 #include "support/FakeRegistry.h"
 #include "support/FakeSystem.h"
-#include "game/frmWords.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QAction>

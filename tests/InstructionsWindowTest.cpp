@@ -2,6 +2,7 @@
 #include "accessory/MakerContacts.h"
 #include "app/Twips.h"
 #include "frmBrowser.h"
+#include "support/AccessibleTree.h"
 #include "support/InstructionsPages.h"
 #include "support/WaitUntil.h"
 
@@ -35,6 +36,7 @@ private slots:
     void resizeFollowsTheWindowAndSkipsNegativeSizes();
     void minimizingAndRestoringKeepsTheLayout();
     void aMissingInstructionsPageStillOpensTheWindow();
+    void everyControlHasANameAScreenReaderCanSpeak();
 
 private:
     bool openWindow(const QString &folder);
@@ -228,6 +230,13 @@ void InstructionsWindowTest::aMissingInstructionsPageStillOpensTheWindow() {
     // The window stays usable: it can still go elsewhere.
     QVERIFY(
         visitByTyping(withoutInstructions.url(QStringLiteral("second.htm")), InstructionsPages::SecondTitle));
+}
+
+void InstructionsWindowTest::everyControlHasANameAScreenReaderCanSpeak() {
+    QVERIFY(openWindow(pages_->folder()));
+    const AccessibleControls result = walkAccessibleTree(*window_);
+    QVERIFY2(result.count >= 6, qPrintable(QString::number(result.count))); // five buttons and the address
+    QVERIFY2(result.unnamed.isEmpty(), qPrintable(result.unnamed.join(QStringLiteral(", "))));
 }
 
 QTEST_MAIN(InstructionsWindowTest)
