@@ -15,9 +15,10 @@ WORDSNARL_TEST_PACKAGES="appstream desktop-file-utils binutils"
 # The Debian package: dpkg-shlibdeps (dpkg-dev) and file find the libraries the programs need.
 WORDSNARL_PACKAGE_PACKAGES="dpkg-dev file"
 
-# Benchmarks; libFuzzer (clang); screenshots under a virtual X server, also in a dark theme;
-# the Windows syntax check in CI; a fresh Debian for scripts/check-fresh-debian.sh.
-WORDSNARL_BENCH_PACKAGES="libbenchmark-dev"
+# Benchmarks (Google Benchmark; XCB's DAMAGE library and xvfb-run, which needs xauth, to time
+# windows on an X server); libFuzzer (clang); screenshots under a virtual X server, also in a
+# dark theme; the Windows syntax check in CI; a fresh Debian for scripts/check-fresh-debian.sh.
+WORDSNARL_BENCH_PACKAGES="libbenchmark-dev libxcb-damage0-dev xvfb xauth"
 WORDSNARL_FUZZ_PACKAGES="clang-14 libclang-rt-14-dev"
 WORDSNARL_SCREENSHOT_PACKAGES="xvfb xdotool imagemagick qt6ct"
 WORDSNARL_CI_PACKAGES="g++-mingw-w64-x86-64"

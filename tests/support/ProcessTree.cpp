@@ -36,6 +36,29 @@ bool readStatus(qint64 pid, Status &status) {
     return true;
 }
 
+// Adds up one field of /proc/<pid>/smaps_rollup ("Pss:", "Rss:") over the process and its descendants.
+qint64 rollupKiB(qint64 pid, const QByteArray &field) {
+    QList<qint64> tree{pid};
+    for (const Process &process : descendantsOf(pid)) {
+        tree.append(process.pid);
+    }
+    qint64 total = 0;
+    for (const qint64 member : tree) {
+        QFile rollup(QStringLiteral("/proc/%1/smaps_rollup").arg(member));
+        if (!rollup.open(QIODevice::ReadOnly)) {
+            continue;
+        }
+        // Files under /proc report no size, so they are read whole rather than to their end.
+        for (const QByteArray &line : rollup.readAll().split('\n')) {
+            if (line.startsWith(field)) {
+                total += line.mid(field.size()).trimmed().split(' ').value(0).toLongLong();
+                break;
+            }
+        }
+    }
+    return total;
+}
+
 } // namespace
 
 QList<Process> descendantsOf(qint64 pid) {
@@ -67,25 +90,11 @@ bool isAlive(qint64 pid) {
 }
 
 qint64 pssKiB(qint64 pid) {
-    QList<qint64> tree{pid};
-    for (const Process &process : descendantsOf(pid)) {
-        tree.append(process.pid);
-    }
-    qint64 total = 0;
-    for (const qint64 member : tree) {
-        QFile rollup(QStringLiteral("/proc/%1/smaps_rollup").arg(member));
-        if (!rollup.open(QIODevice::ReadOnly)) {
-            continue;
-        }
-        // Files under /proc report no size, so they are read whole rather than to their end.
-        for (const QByteArray &line : rollup.readAll().split('\n')) {
-            if (line.startsWith("Pss:")) {
-                total += line.mid(4).trimmed().split(' ').value(0).toLongLong();
-                break;
-            }
-        }
-    }
-    return total;
+    return rollupKiB(pid, "Pss:");
+}
+
+qint64 rssKiB(qint64 pid) {
+    return rollupKiB(pid, "Rss:");
 }
 
 } // namespace processtree
