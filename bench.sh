@@ -3,7 +3,7 @@
 set -euo pipefail
 source "$(dirname "$0")/scripts/common.sh"
 
-ensure_packages $WORDSNARL_BUILD_PACKAGES libbenchmark-dev libxcb-damage0-dev xvfb xauth
+ensure_packages $WORDSNARL_BUILD_PACKAGES $WORDSNARL_BENCH_PACKAGES
 configure_and_build "$WORDSNARL_ROOT/build"
 bench="$WORDSNARL_ROOT/build/bench"
 runs=7

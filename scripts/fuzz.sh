@@ -11,7 +11,7 @@ shift || true
 dir="$WORDSNARL_ROOT/build-fuzz"
 targets=(puzzle_number get_key_value)
 
-ensure_packages $WORDSNARL_BUILD_PACKAGES clang-14 libclang-rt-14-dev
+ensure_packages $WORDSNARL_BUILD_PACKAGES $WORDSNARL_FUZZ_PACKAGES
 
 # Only the targets are built: they compile the code under test themselves and
 # need neither the game nor the instructions viewer.

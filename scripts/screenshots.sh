@@ -3,7 +3,7 @@
 # Usage: scripts/screenshots.sh [BUILD_DIR]   (default: build)
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
-ensure_packages xvfb xdotool imagemagick qt6ct
+ensure_packages $WORDSNARL_SCREENSHOT_PACKAGES
 
 build="${1:-$WORDSNARL_ROOT/build}"
 out="$WORDSNARL_ROOT/docs/screenshots"
