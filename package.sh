@@ -6,8 +6,7 @@
 set -euo pipefail
 source "$(dirname "$0")/scripts/common.sh"
 
-# dpkg-shlibdeps (dpkg-dev) and file find the libraries the programs need.
-ensure_packages $WORDSNARL_BUILD_PACKAGES dpkg-dev file
+ensure_packages $WORDSNARL_BUILD_PACKAGES $WORDSNARL_PACKAGE_PACKAGES
 build="$WORDSNARL_ROOT/build"
 configure_and_build "$build" "$@"
 

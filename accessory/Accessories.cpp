@@ -6,8 +6,8 @@
 #include <QCoreApplication>
 
 Accessories::Accessories(const AboutServices &aboutServices)
-    : aboutServices_(aboutServices),
-      instructions_(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+    : aboutServices_(aboutServices)
+    , instructions_(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
                     instructions::ViewerProgramName) {}
 
 Accessories::~Accessories() {

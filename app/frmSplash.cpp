@@ -39,6 +39,8 @@ frmSplash::frmSplash(std::function<void()> showGameWindow)
     tmrSplash = new QTimer(this);
     tmrSplash->setObjectName(QStringLiteral("tmrSplash"));
     tmrSplash->setSingleShot(true);
+    // A coarse timer may fire up to 5 % early, cutting the splash short of its five seconds.
+    tmrSplash->setTimerType(Qt::PreciseTimer);
     connect(tmrSplash, &QTimer::timeout, this, &frmSplash::tmrSplash_Timer);
 
     Form_Load();

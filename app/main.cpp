@@ -1,36 +1,9 @@
-#include "accessory/Accessories.h"
-#include "accessory/SystemRegistry.h"
-#include "accessory/SystemServices.h"
-#include "app/AppInfo.h"
-#include "app/QtDialogs.h"
-#include "app/frmSplash.h"
-#include "game/frmWords.h"
+#include "app/GameProgram.h"
 
 #include <QApplication>
-#include <QIcon>
-
-#include <memory>
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(appinfo::Title);
-    QApplication::setApplicationVersion(appinfo::versionText());
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/wordsnarl.ico")));
-    // The game window's close request ends the program, not the last window closing.
-    QApplication::setQuitOnLastWindowClosed(false);
-
-    QtDialogs dialogs;
-    SystemRegistry registry;
-    SystemServices system;
-    Accessories accessories({registry, system, system, system, dialogs});
-    std::unique_ptr<frmWords> game;
-
-    auto *splash = new frmSplash([&] {
-        if (!game) {
-            game = std::make_unique<frmWords>(dialogs, accessories);
-        }
-        game->show();
-    });
-    splash->show();
+    GameProgram program;
     return QApplication::exec();
 }

@@ -4,11 +4,13 @@
 // First open: the game probe beside the real viewer, from the menu command to
 // the viewer's caption showing the page's title, which the viewer reports on
 // its caption log; memory is the proportional set size (PSS) of the game's
-// whole process tree before and after. Reopen: a closed window made again
-// inside a running viewer, from the request to the title.
+// whole process tree before and after, and the resident set sizes (RSS) of its
+// processes added up after. Reopen: a closed window made again inside a running
+// viewer, from the request to the title.
 //
 // Usage: bench_instructions [runs]   (default 7; medians are printed)
 #include "InstructionsViewer.h"
+#include "Median.h"
 #include "frmBrowser.h"
 #include "support/GameProbe.h"
 #include "support/ProcessTree.h"
@@ -27,12 +29,6 @@ namespace {
 
 const QString ProgramFolder = QStringLiteral(PROGRAM_FOLDER);
 
-double median(QList<double> values) {
-    std::sort(values.begin(), values.end());
-    const qsizetype middle = values.size() / 2;
-    return values.size() % 2 == 1 ? values.at(middle) : (values.at(middle - 1) + values.at(middle)) / 2;
-}
-
 QString pageTitle() {
     QFile page(ProgramFolder + QStringLiteral("/GameInstructions.htm"));
     if (!page.open(QIODevice::ReadOnly)) {
@@ -48,6 +44,7 @@ struct FirstOpen {
     double milliseconds = 0;
     double pssBeforeMiB = 0;
     double pssAfterMiB = 0;
+    double rssAfterMiB = 0; // added up over the processes, so pages they share count more than once
 };
 
 bool measureFirstOpen(const QString &title, FirstOpen &result) {
@@ -70,6 +67,7 @@ bool measureFirstOpen(const QString &title, FirstOpen &result) {
     result.milliseconds = static_cast<double>(clock.nsecsElapsed()) / 1e6;
     QTest::qWait(1000);
     result.pssAfterMiB = processtree::pssKiB(game.pid()) / 1024.0;
+    result.rssAfterMiB = processtree::rssKiB(game.pid()) / 1024.0;
     return game.send("exit") && game.waitForEnd(5000);
 }
 
@@ -114,6 +112,7 @@ int main(int argc, char *argv[]) {
     QList<double> firstOpens;
     QList<double> pssBefore;
     QList<double> pssAfter;
+    QList<double> rssAfter;
     for (int run = 0; run < runs; ++run) {
         FirstOpen result;
         if (!measureFirstOpen(title, result)) {
@@ -124,6 +123,7 @@ int main(int argc, char *argv[]) {
         firstOpens.append(result.milliseconds);
         pssBefore.append(result.pssBeforeMiB);
         pssAfter.append(result.pssAfterMiB);
+        rssAfter.append(result.rssAfterMiB);
     }
     qunsetenv("QT_LOGGING_RULES");
 
@@ -134,10 +134,12 @@ int main(int argc, char *argv[]) {
     }
 
     std::printf("Medians of %d runs:\n", runs);
-    std::printf("  How To Play to window shown, first open (viewer started):%7.1f ms\n", median(windowsShown));
+    std::printf("  How To Play to window shown, first open (viewer started):%7.1f ms\n",
+                median(windowsShown));
     std::printf("  How To Play to title shown, first open (viewer started): %7.1f ms\n", median(firstOpens));
     std::printf("  How To Play to title shown, reopen after a close:        %7.1f ms\n", median(reopens));
     std::printf("  Game's process tree PSS before How To Play:              %7.1f MiB\n", median(pssBefore));
     std::printf("  Game's process tree PSS with the instructions shown:     %7.1f MiB\n", median(pssAfter));
+    std::printf("  Game's process tree RSS, summed, with the instructions:  %7.1f MiB\n", median(rssAfter));
     return 0;
 }

@@ -1,4 +1,5 @@
-# Shared by run.sh, test.sh and bench.sh: install what is missing, then configure and build.
+# Shared by the scripts that build, test, package and check Wordsnarl: install what is missing,
+# then configure and build.
 # Sourced, not run.
 
 WORDSNARL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -6,8 +7,22 @@ WORDSNARL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # What it takes to build and run the game and its instructions viewer.
 WORDSNARL_BUILD_PACKAGES="g++ cmake ninja-build pkg-config qt6-base-dev qt6-webengine-dev libgl-dev fonts-dejavu-core fonts-liberation"
 
-# What the tests need on top: desktop-file and metainfo validators.
-WORDSNARL_TEST_PACKAGES="appstream desktop-file-utils"
+# What the tests need on top: desktop-file and metainfo validators, and readelf (binutils) to
+# read which libraries the game links. The shell tools they also use (sed, awk, od, gzip,
+# mktemp, timeout) are in every Debian, however minimal.
+WORDSNARL_TEST_PACKAGES="appstream desktop-file-utils binutils"
+
+# The Debian package: dpkg-shlibdeps (dpkg-dev) and file find the libraries the programs need.
+WORDSNARL_PACKAGE_PACKAGES="dpkg-dev file"
+
+# Benchmarks (Google Benchmark; XCB's DAMAGE library and xvfb-run, which needs xauth, to time
+# windows on an X server); libFuzzer (clang); screenshots under a virtual X server, also in a
+# dark theme; the Windows syntax check in CI; a fresh Debian for scripts/check-fresh-debian.sh.
+WORDSNARL_BENCH_PACKAGES="libbenchmark-dev libxcb-damage0-dev xvfb xauth"
+WORDSNARL_FUZZ_PACKAGES="clang-14 libclang-rt-14-dev"
+WORDSNARL_SCREENSHOT_PACKAGES="xvfb xdotool imagemagick qt6ct"
+WORDSNARL_CI_PACKAGES="g++-mingw-w64-x86-64"
+WORDSNARL_FRESH_DEBIAN_PACKAGES="debootstrap"
 
 step() { printf '\n==> %s\n' "$*"; }
 
@@ -30,7 +45,8 @@ ensure_packages() {
     fi
     step "Installing:$missing"
     $sudo apt-get update
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends $missing
+    # Through env: sudo would drop DEBIAN_FRONTEND, and apt could stop to ask questions.
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
 }
 
 # configure_and_build BUILD_DIR [extra CMake options...]

@@ -8,7 +8,7 @@
 # Usage: scripts/screenshots.sh [BUILD_DIR [OUT_DIR]]   (defaults: build, BUILD_DIR/screenshots)
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
-ensure_packages xvfb xdotool imagemagick qt6ct
+ensure_packages $WORDSNARL_SCREENSHOT_PACKAGES
 
 build="${1:-$WORDSNARL_ROOT/build}"
 out="${2:-$build/screenshots}"

@@ -1,62 +1,14 @@
 #include "accessory/frmAbout.h"
 #include "app/frmSplash.h"
 #include "puzzles/basPuzzles.h"
+#include "support/AccessibleTree.h"
 #include "support/FakeRegistry.h"
 #include "support/FakeSystem.h"
 #include "support/GameDriver.h"
 
-#include <QAccessible>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QtTest>
-
-namespace {
-
-bool isInteractive(QAccessible::Role role) {
-    switch (role) {
-    case QAccessible::PushButton:
-    case QAccessible::EditableText:
-    case QAccessible::ComboBox:
-    case QAccessible::CheckBox:
-    case QAccessible::MenuItem:
-    case QAccessible::Link:
-    case QAccessible::Graphic:
-        return true;
-    default:
-        return false;
-    }
-}
-
-struct Walk {
-    int controls = 0;    // visible controls a screen reader can land on
-    QStringList unnamed; // those of them with nothing to say
-};
-
-void walk(QAccessibleInterface *node, Walk &result) {
-    if (!node || node->state().invisible) {
-        return;
-    }
-    if (isInteractive(node->role())) {
-        ++result.controls;
-        if (node->text(QAccessible::Name).trimmed().isEmpty()) {
-            const QObject *object = node->object();
-            result.unnamed << QStringLiteral("%1 (role %2)")
-                                  .arg(object ? object->objectName() : QStringLiteral("?"))
-                                  .arg(node->role());
-        }
-    }
-    for (int i = 0; i < node->childCount(); ++i) {
-        walk(node->child(i), result);
-    }
-}
-
-Walk walkWindow(QWidget &window) {
-    Walk result;
-    walk(QAccessible::queryAccessibleInterface(&window), result);
-    return result;
-}
-
-} // namespace
 
 // A player who cannot see the screen must hear every control, and one who
 // cannot use a mouse must be able to play a whole puzzle.
@@ -74,20 +26,20 @@ void AccessibilityTest::splashControlsAllHaveNames() {
     frmSplash splash([] {});
     splash.show();
     QVERIFY(QTest::qWaitForWindowExposed(&splash));
-    const Walk result = walkWindow(splash);
-    QCOMPARE(result.controls, 2); // the two logos
+    const AccessibleControls result = walkAccessibleTree(splash);
+    QCOMPARE(result.count, 2); // the two logos
     QVERIFY2(result.unnamed.isEmpty(), qPrintable(result.unnamed.join(QStringLiteral(", "))));
 }
 
 void AccessibilityTest::gameWindowControlsAllHaveNames() {
     GameDriver game;
-    const Walk result = walkWindow(game.window());
+    const AccessibleControls result = walkAccessibleTree(game.window());
     // Two menus, ten definitions, six hint buttons, "Correct?" and one box per letter.
     qsizetype letters = basPuzzles::ActivePuzzle.FinalAnswer.size();
     for (const QString &answer : basPuzzles::ActivePuzzle.Answers) {
         letters += answer.size();
     }
-    QCOMPARE(result.controls, 19 + letters);
+    QCOMPARE(result.count, 19 + letters);
     QVERIFY2(result.unnamed.isEmpty(), qPrintable(result.unnamed.join(QStringLiteral(", "))));
     for (QAction *item : game.window().menuBar()->actions()) {
         QVERIFY(!item->text().isEmpty());
@@ -102,8 +54,8 @@ void AccessibilityTest::aboutBoxControlsAllHaveNames() {
     auto *box = new frmAbout(gameWindow, {registry, system, system, system, dialogs});
     box->show();
     QVERIFY(QTest::qWaitForWindowExposed(box));
-    const Walk result = walkWindow(*box);
-    QCOMPARE(result.controls, 6); // two logos, the web-site link and three buttons
+    const AccessibleControls result = walkAccessibleTree(*box);
+    QCOMPARE(result.count, 6); // two logos, the web-site link and three buttons
     QVERIFY2(result.unnamed.isEmpty(), qPrintable(result.unnamed.join(QStringLiteral(", "))));
     delete box;
 }

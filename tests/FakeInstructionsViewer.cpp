@@ -1,30 +1,31 @@
 // Stands in for the instructions viewer where the web engine is not wanted:
-// follows the game's channel exactly as the viewer does and writes what it
-// sees, one line each, to the file named by WORDSNARL_FAKE_VIEWER_LOG:
-// "started <pid>", then "show" for each request.
+// follows the game's channel exactly as the viewer does, and reports on
+// standard error, as the viewer's caption log would, the instructions page's
+// title once it follows the game and again for every request that reaches it.
 #include "accessory/InstructionsChannel.h"
+#include "support/InstructionsPages.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QLocalSocket>
+
+#include <cstdio>
 
 int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
-    QFile log(qEnvironmentVariable("WORDSNARL_FAKE_VIEWER_LOG"));
-    if (!log.open(QIODevice::Append | QIODevice::Unbuffered)) {
-        return 2;
-    }
-    log.write(QByteArray("started ") + QByteArray::number(QCoreApplication::applicationPid()) + '\n');
-
+    const QByteArray shown =
+        "wordsnarl.instructions.caption: " + InstructionsPages::InstructionsTitle.toUtf8() + '\n';
     const QStringList arguments = QCoreApplication::arguments();
     const qsizetype channelAt = arguments.indexOf(instructions::ChannelOption);
     if (channelAt < 0 || channelAt + 1 >= arguments.size()) {
         return 2;
     }
     QLocalSocket channel;
+    QObject::connect(&channel, &QLocalSocket::connected, [&] { std::fputs(shown.constData(), stderr); });
     QObject::connect(&channel, &QLocalSocket::readyRead, [&] {
         while (channel.canReadLine()) {
-            log.write(channel.readLine());
+            if (channel.readLine() == instructions::ShowCommand) {
+                std::fputs(shown.constData(), stderr);
+            }
         }
     });
     QObject::connect(&channel, &QLocalSocket::disconnected, &app, &QCoreApplication::quit,

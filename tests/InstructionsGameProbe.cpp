@@ -1,16 +1,22 @@
-// The game window with the real Help-menu windows, driven one command per line
-// on standard input ("howtoplay", "exit", "close", "ping"), each answered with
+// The game window with the real Help-menu windows, driven by the commands on
+// its command line and then one per line on standard input ("howtoplay",
+// "about", "ctrl-x", "exit", "close", "ping"), each answered with
 // "done <command>" once carried out. Tests and benchmarks use it to play the
-// game's part beside the real instructions viewer.
+// game's part beside the real instructions viewer, and to end the game the
+// ways a player can. Started with "splash-closed-early", it shows only the
+// splash, closes it before its timer fires, and fails should a game window follow.
 #include "accessory/Accessories.h"
+#include "app/frmSplash.h"
+#include "game/frmWords.h"
 #include "support/FakeRegistry.h"
 #include "support/FakeSystem.h"
-#include "game/frmWords.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QSocketNotifier>
+#include <QTimer>
+#include <QtTest>
 
 #include <cstdio>
 #include <unistd.h>
@@ -18,16 +24,24 @@
 namespace {
 
 void say(const QByteArray &line) {
-    std::fputs(line.constData(), stdout);
-    std::fputc('\n', stdout);
+    std::fputs((line + '\n').constData(), stdout);
     std::fflush(stdout);
 }
 
 void carryOut(const QByteArray &command, frmWords &game) {
-    if (command == "howtoplay") {
-        game.findChild<QAction *>(QStringLiteral("mnuHowToPlay"))->trigger();
-    } else if (command == "exit") {
-        game.findChild<QAction *>(QStringLiteral("mnuExit"))->trigger();
+    if (command == "howtoplay" || command == "about" || command == "exit") {
+        const QString item = command == "howtoplay" ? "mnuHowToPlay"
+                             : command == "about"   ? "mnuAbout"
+                                                    : "mnuExit";
+        game.findChild<QAction *>(item)->trigger();
+    } else if (command == "ctrl-x") {
+        // Text boxes claim Ctrl+X for cutting unless the game window takes it back.
+        QWidget *box = game.findChild<QWidget *>(QStringLiteral("txtAns1(1)"));
+        game.activateWindow();
+        box->setFocus();
+        if (QTest::qWaitForWindowActive(&game)) {
+            QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
+        }
     } else if (command == "close") {
         game.close();
     }
@@ -39,6 +53,14 @@ void carryOut(const QByteArray &command, frmWords &game) {
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    if (app.arguments().value(1) == QLatin1String("splash-closed-early")) {
+        bool gameWindowShown = false;
+        auto *splash = new frmSplash([&] { gameWindowShown = true; });
+        splash->show();
+        QTimer::singleShot(50, splash, &QWidget::close);
+        const int code = QApplication::exec();
+        return gameWindowShown ? 1 : code;
+    }
 
     ScriptedDialogs dialogs;
     FakeRegistry registry;
@@ -63,6 +85,9 @@ int main(int argc, char *argv[]) {
             carryOut(command, game);
         }
     });
+    for (const QString &command : app.arguments().mid(1)) {
+        QTimer::singleShot(0, &game, [&game, command] { carryOut(command.toLatin1(), game); });
+    }
     say("ready");
     return QApplication::exec();
 }

@@ -1,234 +1,210 @@
+#include "InstructionsViewer.h"
 #include "WebBrowserControl.h"
+#include "accessory/InstructionsChannel.h"
 #include "accessory/MakerContacts.h"
 #include "app/Twips.h"
 #include "frmBrowser.h"
+#include "support/AccessibleTree.h"
 #include "support/InstructionsPages.h"
 #include "support/WaitUntil.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QPointer>
-#include <QTimer>
+#include <QSignalSpy>
 #include <QtTest>
 
-#include <memory>
-
 // The instructions window with the real web engine, on local pages only: it
-// must land on the instructions page, keep each visited address once with the
-// latest first, never list an address before the browser has been there, and
-// keep its layout sane at any size.
+// lands on the instructions page, keeps each visited address once with the
+// latest first, never lists an address before the browser has been there, and
+// keeps its layout sane at any size. The viewer keeps one such window for the
+// game, and ends as soon as the game at the other end of the channel is gone.
 class InstructionsWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-    void opensOnTheInstructionsPageWithTheTwoLoadTimeEntries();
-    void aTypedAddressIsVisitedOnEnterButListedOnlyOnArrival();
-    void aRevisitedAddressIsListedOnceAtTheTop();
-    void choosingAListedAddressVisitsIt();
-    void homeReturnsToTheInstructionsPage();
-    void backAndForwardMoveThroughTheHistory();
-    void stopEndsWorkingAndShowsTheCurrentTitle();
-    void resizeFollowsTheWindowAndSkipsNegativeSizes_data();
-    void resizeFollowsTheWindowAndSkipsNegativeSizes();
-    void minimizingAndRestoringKeepsTheLayout();
-    void aMissingInstructionsPageStillOpensTheWindow();
+    void init() {
+        pages_ = std::make_unique<InstructionsPages>();
+        QVERIFY(pages_->isValid());
+    }
+    void cleanup() { delete window_; }
+
+    void opensOnTheInstructionsPageThatScreenReadersCanUse() {
+        window_ = new frmBrowser(pages_->folder());
+        const QString start = QDir::toNativeSeparators(pages_->path(QStringLiteral("GameInstructions.htm")));
+        QCOMPARE(window_->StartingAddress, start);
+        QCOMPARE(entries(), QStringList({start, maker::HostName}));
+        QVERIFY(arriveAt(InstructionsPages::InstructionsTitle, 20000));
+        QTRY_COMPARE(entries(), QStringList({url("GameInstructions.htm"), start, maker::HostName}));
+        QCOMPARE(addressBox()->currentText(), url("GameInstructions.htm"));
+        QTRY_VERIFY(!window_->findChild<QTimer *>(QStringLiteral("timTimer"))->isActive());
+        const AccessibleControls controls = walkAccessibleTree(*window_);
+        QVERIFY2(controls.count >= 6,
+                 qPrintable(QString::number(controls.count))); // five buttons and the address
+        QVERIFY2(controls.unnamed.isEmpty(), qPrintable(controls.unnamed.join(QStringLiteral(", "))));
+    }
+
+    void browsingListsEachAddressOnceLatestFirstOnArrivalAndMovesThroughTheHistory() {
+        QVERIFY(openWindow());
+        const QStringList before = entries();
+        typeAddress(pages_->path(QStringLiteral("second.htm")));
+        QCOMPARE(entries(), before);
+        QVERIFY(browser()->Busy());
+        QVERIFY(arriveAt(InstructionsPages::SecondTitle));
+        QCOMPARE(entries(), QStringList{url("second.htm")} + before);
+
+        typeAddress(url("third.htm"));
+        QVERIFY(arriveAt(InstructionsPages::ThirdTitle));
+        typeAddress(url("second.htm"));
+        QVERIFY(arriveAt(InstructionsPages::SecondTitle));
+        QTRY_COMPARE(entries(), (QStringList{url("second.htm"), url("third.htm")} + before));
+        // Choosing a listed address visits it.
+        addressBox()->setFocus();
+        QTest::keyClick(addressBox(), Qt::Key_Down);
+        QVERIFY(arriveAt(InstructionsPages::ThirdTitle));
+
+        click("Home");
+        QVERIFY(arriveAt(InstructionsPages::InstructionsTitle));
+        QCOMPARE(browser()->LocationURL(), url("GameInstructions.htm"));
+        click("Back");
+        QVERIFY(arriveAt(InstructionsPages::ThirdTitle));
+        click("Forward");
+        QVERIFY(arriveAt(InstructionsPages::InstructionsTitle));
+        // Nothing further ahead: Forward is ignored and the page stays.
+        click("Forward");
+        QTest::qWait(200);
+        QCOMPARE(window_->windowTitle(), InstructionsPages::InstructionsTitle);
+        QVERIFY(!browser()->Busy());
+    }
+
+    void stopEndsWorkingAndShowsTheCurrentTitle() {
+        QVERIFY(openWindow());
+        typeAddress(pages_->writeSlowPage());
+        QTRY_COMPARE(window_->windowTitle(), QStringLiteral("Working..."));
+        click("Stop");
+        QCOMPARE(window_->windowTitle(), browser()->LocationName());
+        QVERIFY(!window_->findChild<QTimer *>(QStringLiteral("timTimer"))->isActive());
+        QTest::qWait(300);
+        QVERIFY(window_->windowTitle() != QStringLiteral("Working..."));
+    }
+
+    // Designed client area: 436 x 342 px. Address box and view are 100 twips
+    // narrower than the window; the view ends 100 twips above its bottom edge,
+    // below the strips that end at 1215 twips.
+    void resizeFollowsTheWindowAndSkipsNegativeSizes_data() {
+        QTest::addColumn<QSize>("windowSize");
+        QTest::addColumn<int>("addressWidth");
+        QTest::addColumn<QSize>("viewSize");
+        QTest::newRow("larger") << QSize(800, 600) << 793 << QSize(793, 512);
+        QTest::newRow("smaller") << QSize(300, 200) << 293 << QSize(293, 112);
+        QTest::newRow("too low for the view: it keeps its height") << QSize(20, 20) << 13 << QSize(13, 254);
+        QTest::newRow("too small for anything: all keep their sizes")
+            << QSize(5, 5) << 429 << QSize(429, 254);
+    }
+    void resizeFollowsTheWindowAndSkipsNegativeSizes() {
+        QFETCH(QSize, windowSize);
+        QFETCH(int, addressWidth);
+        QFETCH(QSize, viewSize);
+        QVERIFY(openWindow());
+        QCOMPARE(window_->size(), twips::size(6540, 5130));
+        window_->resize(windowSize);
+        QTRY_COMPARE(window_->size(), windowSize);
+        QCOMPARE(addressBox()->width(), addressWidth);
+        QCOMPARE(browser()->size(), viewSize);
+        QCOMPARE(browser()->pos(), twips::point(50, 1215));
+        QCOMPARE(window_->findChild<QWidget *>(QStringLiteral("picAddress"))->width(), windowSize.width());
+    }
+
+    void aMissingInstructionsPageStillOpensAUsableWindow() {
+        pages_ = std::make_unique<InstructionsPages>(false);
+        window_ = new frmBrowser(pages_->folder());
+        QVERIFY(test::waitUntil(
+            [this] {
+                return !browser()->Busy() && !window_->windowTitle().isEmpty() &&
+                       window_->windowTitle() != QStringLiteral("Working...");
+            },
+            20000));
+        typeAddress(url("second.htm"));
+        QVERIFY(arriveAt(InstructionsPages::SecondTitle));
+    }
+
+    // Each request on the game's channel shows the window: the open one as it
+    // is, back from the taskbar, and after a close a fresh one.
+    void everyRequestShowsTheOpenWindowAsItIsOrAFreshOne() {
+        QLocalServer game;
+        QVERIFY(
+            game.listen(QStringLiteral("wordsnarl-viewer-test-%1").arg(QCoreApplication::applicationPid())));
+        InstructionsViewer viewer(pages_->folder());
+        viewer.followGame(game.fullServerName());
+        QVERIFY(game.waitForNewConnection(5000));
+        QLocalSocket *channel = game.nextPendingConnection();
+        const auto request = [&] {
+            channel->write(instructions::ShowCommand);
+            return test::waitUntil([&] { return viewer.window() && !viewer.window()->isMinimized(); });
+        };
+        QVERIFY(request());
+        window_ = viewer.window();
+        QVERIFY(arriveAt(InstructionsPages::InstructionsTitle, 20000));
+        typeAddress(url("second.htm"));
+        QVERIFY(arriveAt(InstructionsPages::SecondTitle));
+        const QStringList visited = entries();
+        window_->showMinimized();
+        QVERIFY(request());
+        QCOMPARE(viewer.window(), window_.data());
+        QVERIFY(window_->isVisible());
+        QTest::qWait(300);
+        QCOMPARE(window_->windowTitle(), InstructionsPages::SecondTitle);
+        QCOMPARE(entries(), visited);
+
+        window_->close();
+        QVERIFY(test::waitUntil([this] { return window_.isNull(); }));
+        QVERIFY(request());
+        window_ = viewer.window();
+        QCOMPARE(entries().size(), 2);
+        QVERIFY(arriveAt(InstructionsPages::InstructionsTitle));
+        QCOMPARE(browser()->LocationURL(), url("GameInstructions.htm"));
+    }
+
+    void aGameThatCannotBeReachedEndsTheViewer() {
+        InstructionsViewer viewer(pages_->folder());
+        QSignalSpy gameEnded(&viewer, &InstructionsViewer::gameEnded);
+        viewer.followGame(QStringLiteral("wordsnarl-no-such-game"));
+        QVERIFY(test::waitUntil([&] { return !gameEnded.isEmpty(); }, 1000));
+    }
 
 private:
-    bool openWindow(const QString &folder);
-    QComboBox *addressBox() const { return window_->findChild<QComboBox *>(QStringLiteral("cboAddress")); }
-    WebBrowserControl *browser() const {
-        return window_->findChild<WebBrowserControl *>(QStringLiteral("brwWebBrowser"));
+    bool openWindow() {
+        window_ = new frmBrowser(pages_->folder());
+        return arriveAt(InstructionsPages::InstructionsTitle, 20000);
     }
-    QStringList entries() const;
-    void click(const char *key) const;
-    bool visitByTyping(const QString &address, const QString &title);
+    bool arriveAt(const QString &title, int timeoutMs = 10000) {
+        return test::waitUntil([&] { return window_->windowTitle() == title && !browser()->Busy(); },
+                               timeoutMs);
+    }
+    QComboBox *addressBox() const { return window_->findChild<QComboBox *>(QStringLiteral("cboAddress")); }
+    WebBrowserControl *browser() const { return window_->findChild<WebBrowserControl *>(); }
+    QString url(const char *page) const { return pages_->url(QString::fromLatin1(page)); }
+    void click(const char *button) const { window_->findChild<QAction *>(QLatin1String(button))->trigger(); }
+    void typeAddress(const QString &address) const {
+        QLineEdit *edit = addressBox()->lineEdit();
+        edit->selectAll();
+        QTest::keyClicks(edit, address);
+        QTest::keyClick(edit, Qt::Key_Return);
+    }
+    QStringList entries() const {
+        QStringList list;
+        for (int i = 0; i < addressBox()->count(); ++i) {
+            list.append(addressBox()->itemText(i));
+        }
+        return list;
+    }
 
     std::unique_ptr<InstructionsPages> pages_;
     QPointer<frmBrowser> window_;
 };
-
-void InstructionsWindowTest::init() {
-    pages_ = std::make_unique<InstructionsPages>();
-    QVERIFY(pages_->isValid());
-}
-
-void InstructionsWindowTest::cleanup() {
-    delete window_;
-}
-
-bool InstructionsWindowTest::openWindow(const QString &folder) {
-    window_ = new frmBrowser(folder);
-    return test::waitUntil([this] { return window_->windowTitle() == InstructionsPages::InstructionsTitle; },
-                           20000);
-}
-
-QStringList InstructionsWindowTest::entries() const {
-    QStringList list;
-    for (int i = 0; i < addressBox()->count(); ++i) {
-        list.append(addressBox()->itemText(i));
-    }
-    return list;
-}
-
-void InstructionsWindowTest::click(const char *key) const {
-    window_->findChild<QAction *>(QLatin1String(key))->trigger();
-}
-
-bool InstructionsWindowTest::visitByTyping(const QString &address, const QString &title) {
-    QLineEdit *edit = addressBox()->lineEdit();
-    edit->selectAll();
-    QTest::keyClicks(edit, address);
-    QTest::keyClick(edit, Qt::Key_Return);
-    return test::waitUntil([&] { return window_->windowTitle() == title && !browser()->Busy(); }, 10000);
-}
-
-void InstructionsWindowTest::opensOnTheInstructionsPageWithTheTwoLoadTimeEntries() {
-    window_ = new frmBrowser(pages_->folder());
-    const QString startingAddress =
-        QDir::toNativeSeparators(pages_->path(QStringLiteral("GameInstructions.htm")));
-    QVERIFY(window_->isVisible());
-    QCOMPARE(window_->StartingAddress, startingAddress);
-    QCOMPARE(entries(), QStringList({startingAddress, maker::HostName}));
-    QCOMPARE(addressBox()->currentText(), startingAddress);
-
-    QTRY_COMPARE_WITH_TIMEOUT(window_->windowTitle(), InstructionsPages::InstructionsTitle, 20000);
-    const QString pageUrl = pages_->url(QStringLiteral("GameInstructions.htm"));
-    QTRY_COMPARE(entries(), QStringList({pageUrl, startingAddress, maker::HostName}));
-    QCOMPARE(addressBox()->currentIndex(), 0);
-    QCOMPARE(addressBox()->currentText(), pageUrl);
-    QVERIFY(!window_->SuppressNavigation);
-    QTRY_VERIFY(!window_->findChild<QTimer *>(QStringLiteral("timTimer"))->isActive());
-}
-
-void InstructionsWindowTest::aTypedAddressIsVisitedOnEnterButListedOnlyOnArrival() {
-    QVERIFY(openWindow(pages_->folder()));
-    const QStringList before = entries();
-    QLineEdit *edit = addressBox()->lineEdit();
-    edit->selectAll();
-    QTest::keyClicks(edit, pages_->path(QStringLiteral("second.htm")));
-    QTest::keyClick(edit, Qt::Key_Return);
-    QCOMPARE(entries(), before);
-    QVERIFY(browser()->Busy());
-
-    QTRY_COMPARE(window_->windowTitle(), InstructionsPages::SecondTitle);
-    QCOMPARE(entries(), QStringList{pages_->url(QStringLiteral("second.htm"))} + before);
-}
-
-void InstructionsWindowTest::aRevisitedAddressIsListedOnceAtTheTop() {
-    QVERIFY(openWindow(pages_->folder()));
-    const QString second = pages_->url(QStringLiteral("second.htm"));
-    const QString third = pages_->url(QStringLiteral("third.htm"));
-    QVERIFY(visitByTyping(second, InstructionsPages::SecondTitle));
-    QVERIFY(visitByTyping(third, InstructionsPages::ThirdTitle));
-    QVERIFY(visitByTyping(second, InstructionsPages::SecondTitle));
-    QTRY_COMPARE(entries().value(0), second);
-    QCOMPARE(entries().count(second), 1);
-    QCOMPARE(entries().value(1), third);
-    QCOMPARE(entries().size(), 5);
-}
-
-void InstructionsWindowTest::choosingAListedAddressVisitsIt() {
-    QVERIFY(openWindow(pages_->folder()));
-    QVERIFY(visitByTyping(pages_->url(QStringLiteral("second.htm")), InstructionsPages::SecondTitle));
-    QVERIFY(visitByTyping(pages_->url(QStringLiteral("third.htm")), InstructionsPages::ThirdTitle));
-    // The list reads third, second, ...: one step down chooses the second page.
-    addressBox()->setFocus();
-    QTest::keyClick(addressBox(), Qt::Key_Down);
-    QTRY_COMPARE(window_->windowTitle(), InstructionsPages::SecondTitle);
-    QCOMPARE(browser()->LocationURL(), pages_->url(QStringLiteral("second.htm")));
-}
-
-void InstructionsWindowTest::homeReturnsToTheInstructionsPage() {
-    QVERIFY(openWindow(pages_->folder()));
-    QVERIFY(visitByTyping(pages_->url(QStringLiteral("second.htm")), InstructionsPages::SecondTitle));
-    click("Home");
-    QTRY_COMPARE(window_->windowTitle(), InstructionsPages::InstructionsTitle);
-    QCOMPARE(browser()->LocationURL(), pages_->url(QStringLiteral("GameInstructions.htm")));
-}
-
-void InstructionsWindowTest::backAndForwardMoveThroughTheHistory() {
-    QVERIFY(openWindow(pages_->folder()));
-    QVERIFY(visitByTyping(pages_->url(QStringLiteral("second.htm")), InstructionsPages::SecondTitle));
-    click("Back");
-    QTRY_COMPARE(window_->windowTitle(), InstructionsPages::InstructionsTitle);
-    click("Forward");
-    QTRY_COMPARE(window_->windowTitle(), InstructionsPages::SecondTitle);
-    // Nothing further ahead: Forward is ignored and the page stays.
-    click("Forward");
-    QTest::qWait(200);
-    QCOMPARE(window_->windowTitle(), InstructionsPages::SecondTitle);
-    QVERIFY(!browser()->Busy());
-}
-
-void InstructionsWindowTest::stopEndsWorkingAndShowsTheCurrentTitle() {
-    QVERIFY(openWindow(pages_->folder()));
-    const QString slowPage = pages_->writeSlowPage();
-    addressBox()->setEditText(slowPage);
-    QTest::keyClick(addressBox()->lineEdit(), Qt::Key_Return);
-    QTRY_COMPARE(window_->windowTitle(), QStringLiteral("Working..."));
-
-    click("Stop");
-    QVERIFY(window_->windowTitle() != QStringLiteral("Working..."));
-    QCOMPARE(window_->windowTitle(), browser()->LocationName());
-    QVERIFY(!window_->findChild<QTimer *>(QStringLiteral("timTimer"))->isActive());
-    QTest::qWait(300);
-    QVERIFY(window_->windowTitle() != QStringLiteral("Working..."));
-}
-
-void InstructionsWindowTest::resizeFollowsTheWindowAndSkipsNegativeSizes_data() {
-    // Designed client area: 436 x 342 px. Address box and view are 100 twips
-    // narrower than the window; the view ends 100 twips above its bottom edge,
-    // below the strips that end at 1215 twips.
-    QTest::addColumn<QSize>("windowSize");
-    QTest::addColumn<int>("addressWidth");
-    QTest::addColumn<QSize>("viewSize");
-    QTest::newRow("larger") << QSize(800, 600) << 793 << QSize(793, 512);
-    QTest::newRow("smaller") << QSize(300, 200) << 293 << QSize(293, 112);
-    QTest::newRow("too low for the view: it keeps its height") << QSize(20, 20) << 13 << QSize(13, 254);
-    QTest::newRow("too small for anything: all keep their sizes") << QSize(5, 5) << 429 << QSize(429, 254);
-}
-
-void InstructionsWindowTest::resizeFollowsTheWindowAndSkipsNegativeSizes() {
-    QFETCH(QSize, windowSize);
-    QFETCH(int, addressWidth);
-    QFETCH(QSize, viewSize);
-    QVERIFY(openWindow(pages_->folder()));
-    QCOMPARE(window_->size(), twips::size(6540, 5130));
-
-    window_->resize(windowSize);
-    QTRY_COMPARE(window_->size(), windowSize);
-    QCOMPARE(addressBox()->width(), addressWidth);
-    QCOMPARE(browser()->size(), viewSize);
-    QCOMPARE(browser()->pos(), twips::point(50, 1215));
-    QCOMPARE(window_->findChild<QWidget *>(QStringLiteral("picAddress"))->width(), windowSize.width());
-}
-
-void InstructionsWindowTest::minimizingAndRestoringKeepsTheLayout() {
-    QVERIFY(openWindow(pages_->folder()));
-    const QRect addressGeometry = addressBox()->geometry();
-    const QRect viewGeometry = browser()->geometry();
-    window_->showMinimized();
-    QTest::qWait(100);
-    window_->showNormal();
-    QTest::qWait(100);
-    QCOMPARE(addressBox()->geometry(), addressGeometry);
-    QCOMPARE(browser()->geometry(), viewGeometry);
-}
-
-void InstructionsWindowTest::aMissingInstructionsPageStillOpensTheWindow() {
-    InstructionsPages withoutInstructions(false);
-    window_ = new frmBrowser(withoutInstructions.folder());
-    QTRY_VERIFY_WITH_TIMEOUT(!browser()->Busy() && !window_->windowTitle().isEmpty() &&
-                                 window_->windowTitle() != QStringLiteral("Working..."),
-                             20000);
-    QVERIFY(window_->isVisible());
-    // The window stays usable: it can still go elsewhere.
-    QVERIFY(
-        visitByTyping(withoutInstructions.url(QStringLiteral("second.htm")), InstructionsPages::SecondTitle));
-}
 
 QTEST_MAIN(InstructionsWindowTest)
 #include "InstructionsWindowTest.moc"

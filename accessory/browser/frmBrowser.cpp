@@ -100,6 +100,8 @@ void frmBrowser::createAddressStrip() {
     // The address navigated to is exactly the one typed, never a completion of it.
     cboAddress->setCompleter(nullptr);
     cboAddress->setAccessibleName(tr("Address"));
+    // Screen readers land on the text field inside the box, which speaks only its own name.
+    cboAddress->lineEdit()->setAccessibleName(tr("Address"));
     cboAddress->lineEdit()->installEventFilter(this);
     connect(cboAddress, &QComboBox::activated, this, &frmBrowser::cboAddress_Click);
 

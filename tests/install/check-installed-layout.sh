@@ -8,29 +8,20 @@ cmake="$1" build="$2" id="$3" bindir="/usr/$4" with_viewer="$5"
 
 root="$(mktemp -d)"
 game_pid=""
-cleanup() {
-    if [ -n "$game_pid" ]; then kill "$game_pid" 2>/dev/null || true; fi
-    rm -rf "$root"
-}
-trap cleanup EXIT
+trap '[ -z "$game_pid" ] || kill "$game_pid" 2>/dev/null; rm -rf "$root"' EXIT
 DESTDIR="$root" "$cmake" --install "$build" --prefix /usr >/dev/null
 
 failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 expect_file() { [ -f "$root$1" ] || fail "$1 is not installed"; }
 
 share=/usr/share
 desktop_entry="$share/applications/$id.desktop"
 metainfo="$share/metainfo/$id.metainfo.xml"
-expect_file "$desktop_entry"
-expect_file "$metainfo"
-expect_file "$share/icons/hicolor/scalable/apps/$id.svg"
-expect_file "$share/man/man6/wordsnarl.6.gz"
-expect_file "$share/doc/wordsnarl/copyright"
-expect_file "$share/doc/wordsnarl/changelog.gz"
+for file in "$desktop_entry" "$metainfo" "$share/icons/hicolor/scalable/apps/$id.svg" "$share/man/man6/wordsnarl.6.gz" \
+    "$share/doc/wordsnarl/copyright" "$share/doc/wordsnarl/changelog.gz"; do
+    expect_file "$file"
+done
 
 # A PNG's width sits big-endian in bytes 16 to 19; a picture in the wrong size folder blurs.
 png_width() { od -An -tu1 -j16 -N4 "$1" | awk '{ print $1 * 16777216 + $2 * 65536 + $3 * 256 + $4 }'; }
@@ -85,7 +76,5 @@ kill "$game_pid" 2>/dev/null || true
 wait "$game_pid" 2>/dev/null || true
 game_pid=""
 
-if [ "$failures" -gt 0 ]; then
-    exit 1
-fi
+[ "$failures" -eq 0 ] || exit 1
 echo "installed layout is complete"

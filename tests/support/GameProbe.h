@@ -19,7 +19,6 @@ public:
 
     qint64 pid() const { return process_.processId(); }
     QProcess &process() { return process_; }
-    QByteArray errors() const { return errors_; }
     // Forgets the errors seen so far, so that a wait looks only at new ones.
     void clearErrors() { errors_.clear(); }
 

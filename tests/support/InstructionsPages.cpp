@@ -10,27 +10,22 @@ InstructionsPages::InstructionsPages(bool withInstructions) {
     write(QStringLiteral("third.htm"), ThirdTitle);
 }
 
-void InstructionsPages::write(const QString &fileName, const QString &title) const {
-    QFile page(path(fileName));
-    if (page.open(QIODevice::WriteOnly)) {
-        page.write(
-            QStringLiteral("<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>%1</title></head>"
-                           "<body><p>%1</p></body></html>")
-                .arg(title)
-                .toUtf8());
-    }
+QString InstructionsPages::writeSlowPage() const {
+    return write(QStringLiteral("slow.htm"), QStringLiteral("Slow Page"), 100000);
 }
 
-QString InstructionsPages::writeSlowPage() const {
-    const QString fileName = QStringLiteral("slow.htm");
+QString InstructionsPages::write(const QString &fileName, const QString &title, int paragraphs) const {
     QFile page(path(fileName));
     if (page.open(QIODevice::WriteOnly)) {
-        page.write("<!DOCTYPE html><html><head><title>Slow Page</title></head><body>");
-        const QByteArray row = "<p>" + QByteArray(200, 'w') + "</p>\n";
-        for (int i = 0; i < 100000; ++i) {
-            page.write(row);
+        page.write(QStringLiteral(
+                       "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>%1</title></head><body>")
+                       .arg(title)
+                       .toUtf8());
+        const QByteArray paragraph = "<p>" + QByteArray(200, 'w') + "</p>\n";
+        for (int i = 0; i < paragraphs; ++i) {
+            page.write(paragraph);
         }
         page.write("</body></html>");
     }
-    return path(fileName);
+    return page.fileName();
 }

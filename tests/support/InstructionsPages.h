@@ -24,7 +24,8 @@ public:
     QString writeSlowPage() const;
 
 private:
-    void write(const QString &fileName, const QString &title) const;
+    // Writes the page and gives its path.
+    QString write(const QString &fileName, const QString &title, int paragraphs = 1) const;
 
     QTemporaryDir folder_;
 };
