@@ -19,8 +19,9 @@ double relativeLuminance(const QColor &colour) {
 } // namespace
 
 double contrastRatio(const QColor &one, const QColor &other) {
-    const auto [darker, lighter] = std::minmax(relativeLuminance(one), relativeLuminance(other));
-    return (lighter + 0.05) / (darker + 0.05);
+    const double a = relativeLuminance(one);
+    const double b = relativeLuminance(other);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
 QColor readableTextOn(const QColor &background) {
