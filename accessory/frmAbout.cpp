@@ -145,5 +145,5 @@ void frmAbout::lblLink_Click() {
 }
 
 void frmAbout::lblLink_MouseMove() {
-    lblLink->setCursor(QCursor(QPixmap(QStringLiteral(":/cursors/hand.png")), 12, 1));
+    lblLink->setCursor(handPointer_);
 }

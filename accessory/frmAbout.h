@@ -3,7 +3,9 @@
 #include "AboutServices.h"
 #include "SystemInfo.h"
 
+#include <QCursor>
 #include <QDialog>
+#include <QPixmap>
 
 class LinkLabel;
 class QLabel;
@@ -34,6 +36,8 @@ private:
 
     UrlOpener &urls_;
     SystemInfo systemInfo_;
+    // Made once: the link sets it on every mouse move.
+    const QCursor handPointer_{QPixmap(QStringLiteral(":/cursors/hand.png")), 12, 1};
 
     QLabel *picLogo = nullptr;
     QLabel *lblBy = nullptr;
