@@ -2,20 +2,26 @@
 
 #include "AboutServices.h"
 #include "InstructionsLauncher.h"
-#include "game/AccessoryWindows.h"
 
 #include <QPointer>
 
+class QWidget;
 class frmAbout;
 
-// The real Help-menu windows of the running game.
-class Accessories final : public AccessoryWindows {
+// The Help menu's windows of the running game: each a single instance that
+// lives beside the game, never modal.
+class Accessories final {
 public:
     explicit Accessories(const AboutServices &aboutServices);
-    ~Accessories() override;
+    ~Accessories();
+    Accessories(const Accessories &) = delete;
+    Accessories &operator=(const Accessories &) = delete;
 
-    void showAbout(const QWidget &gameWindow) override;
-    void showInstructions() override;
+    // The About box, placed relative to the game window's current position.
+    void showAbout(const QWidget &gameWindow);
+
+    // The instructions page in its own viewer window.
+    void showInstructions();
 
 private:
     AboutServices aboutServices_;

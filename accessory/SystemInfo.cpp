@@ -1,8 +1,8 @@
 #include "SystemInfo.h"
 
 #include "PlatformServices.h"
-#include "app/AppInfo.h"
-#include "app/Dialogs.h"
+#include "ui/AppInfo.h"
+#include "ui/Dialogs.h"
 
 #include <array>
 

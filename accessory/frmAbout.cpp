@@ -3,11 +3,11 @@
 #include "LinkLabel.h"
 #include "MakerContacts.h"
 #include "PlatformServices.h"
-#include "app/AppInfo.h"
-#include "app/Colours.h"
-#include "app/Controls.h"
-#include "app/Fonts.h"
-#include "app/Twips.h"
+#include "ui/AppInfo.h"
+#include "ui/Colours.h"
+#include "ui/Controls.h"
+#include "ui/Fonts.h"
+#include "ui/Twips.h"
 
 #include <QFrame>
 #include <QPushButton>

@@ -1,8 +1,8 @@
 #include "frmSplash.h"
 
-#include "Controls.h"
-#include "Fonts.h"
-#include "Twips.h"
+#include "ui/Controls.h"
+#include "ui/Fonts.h"
+#include "ui/Twips.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

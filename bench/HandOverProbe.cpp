@@ -2,7 +2,10 @@
 // one second instead of five, so that the hand-over can be timed without the
 // wait. Prints "timer fired <nanoseconds>" on standard output the moment the
 // splash timer fires, on the steady clock that other processes read too.
+#include "accessory/SystemRegistry.h"
+#include "accessory/SystemServices.h"
 #include "app/GameProgram.h"
+#include "ui/QtDialogs.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -42,7 +45,10 @@ QTimer *splashTimer() {
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
-    GameProgram program;
+    QtDialogs dialogs;
+    SystemRegistry registry;
+    SystemServices system;
+    GameProgram program({registry, system, system, system, dialogs});
     QTimer *timer = splashTimer();
     if (timer == nullptr) {
         std::fputs("No splash timer\n", stderr);

@@ -3,7 +3,7 @@
 // dialog's handler relies on: a puzzle is played only within the valid range,
 // a number the locale reads is never refused as text, every rejection names
 // what was entered and moves the focus only for text, and nothing crashes.
-#include "game/PuzzleNumber.h"
+#include "rules/PuzzleNumber.h"
 
 #include <QLocale>
 #include <QString>

@@ -23,6 +23,9 @@ DefinitionBox::DefinitionBox(QWidget *parent)
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setReadOnly(true);
+    setTabChangesFocus(true);
     showWholeLinesOnly();
 }
 

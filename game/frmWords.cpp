@@ -1,12 +1,15 @@
 #include "frmWords.h"
 
-#include "AccessoryWindows.h"
 #include "DefinitionBox.h"
 #include "LetterBox.h"
-#include "app/AppInfo.h"
-#include "app/Controls.h"
-#include "app/Fonts.h"
-#include "app/Twips.h"
+#include "puzzles/basPuzzles.h"
+#include "rules/PuzzleNumber.h"
+#include "rules/SolutionCheck.h"
+#include "ui/AppInfo.h"
+#include "ui/Controls.h"
+#include "ui/Dialogs.h"
+#include "ui/Fonts.h"
+#include "ui/Twips.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,6 +20,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+
+using basPuzzles::ActivePuzzle;
 
 namespace {
 
@@ -51,12 +56,11 @@ void frameLine(QWidget *parent, const QString &objectName, QPoint from, QPoint t
 
 } // namespace
 
-frmWords::frmWords(Dialogs &dialogs, AccessoryWindows &accessories, PuzzleDraw draw)
+frmWords::frmWords(Dialogs &dialogs, PuzzleDraw draw)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                Qt::WindowCloseButtonHint)
     , dialogs_(dialogs)
-    , accessories_(accessories)
     , draw_(std::move(draw)) {
     setObjectName(QStringLiteral("frmWords"));
     setWindowTitle(appinfo::Title);
@@ -83,20 +87,21 @@ void frmWords::createControls() {
     client_->setFixedSize(twips::size(8340, 7620));
     setCentralWidget(client_);
 
-    createDefinitionBoxes();
-
+    for (std::size_t i = 0; i < txtClue.size(); ++i) {
+        auto *box = new DefinitionBox(client_);
+        box->setObjectName(QStringLiteral("txtClue(%1)").arg(i));
+        box->setGeometry(twips::rect(120, DefinitionTops[i], 3000, 405));
+        box->setAccessibleName(i % 2 == 0 ? tr("Answer %1, first definition").arg(i / 2 + 1)
+                                          : tr("Answer %1, second definition").arg(i / 2 + 1));
+        txtClue[i] = box;
+    }
     for (std::int16_t row = 1; row <= 5; ++row) {
-        rows_(row) = new LetterBoxArray(client_, QStringLiteral("txtAns%1").arg(row),
-                                        {AnswerRowLeft, AnswerRowTops[static_cast<std::size_t>(row - 1)]});
+        rows_(row) = new AnswerRow(client_, QStringLiteral("txtAns%1").arg(row), tr("Answer %1").arg(row),
+                                   {AnswerRowLeft, AnswerRowTops[static_cast<std::size_t>(row - 1)]});
     }
-    rows_(GameState::FinalRow) = new LetterBoxArray(client_, QStringLiteral("txtPClue"), FinalRowPattern);
+    rows_(GameState::FinalRow) =
+        new AnswerRow(client_, QStringLiteral("txtPClue"), tr("Final answer"), FinalRowPattern);
     rows_(GameState::FinalRow)->setPatternBackground(QColor(255, 0, 0));
-    for (std::int16_t row = 1; row <= GameState::FinalRow; ++row) {
-        connect(rows_(row), &LetterBoxArray::Change, this,
-                [this, row](std::int16_t index) { LetterBox_Change(row, index); });
-        connect(rows_(row), &LetterBoxArray::GotFocus, this,
-                [this, row](std::int16_t index) { LetterBox_GotFocus(row, index); });
-    }
 
     lblClue =
         controls::label(client_, QStringLiteral("lblClue"), twips::rect(1200, 6720, 4935, 255), QString());
@@ -112,37 +117,21 @@ void frmWords::createControls() {
     connect(cmdCorrectPuz, &QPushButton::clicked, this, &frmWords::cmdCorrectPuz_Click);
 }
 
-void frmWords::createDefinitionBoxes() {
-    for (std::size_t i = 0; i < txtClue.size(); ++i) {
-        auto *box = new DefinitionBox(client_);
-        box->setObjectName(QStringLiteral("txtClue(%1)").arg(i));
-        box->setGeometry(twips::rect(120, DefinitionTops[i], 3000, 405));
-        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        box->setReadOnly(true);
-        box->setTabChangesFocus(true);
-        box->setAccessibleName(i % 2 == 0 ? tr("Answer %1, first definition").arg(i / 2 + 1)
-                                          : tr("Answer %1, second definition").arg(i / 2 + 1));
-        txtClue[i] = box;
-    }
-}
-
 void frmWords::createHintButtons() {
     cmdHint[0] = hintButton(client_, QStringLiteral("cmdHint(0)"),
                             twips::rect(AnswerRowLeft, 0, HintButtonSize, HintButtonSize), QString());
     cmdHint[0]->hide();
-    for (std::size_t row = 1; row < cmdHint.size(); ++row) {
-        cmdHint[row] =
-            hintButton(client_, QStringLiteral("cmdHint(%1)").arg(row),
-                       twips::rect(AnswerRowLeft, AnswerRowTops[row - 1], HintButtonSize, HintButtonSize),
-                       tr("Hint for answer %1").arg(row));
+    for (std::int16_t row = 1; row <= 5; ++row) {
+        const int top = AnswerRowTops[static_cast<std::size_t>(row - 1)];
+        QPushButton *button = hintButton(client_, QStringLiteral("cmdHint(%1)").arg(row),
+                                         twips::rect(AnswerRowLeft, top, HintButtonSize, HintButtonSize),
+                                         tr("Hint for answer %1").arg(row));
+        connect(button, &QPushButton::clicked, this, [this, row] { cmdHint_Click(row); });
+        cmdHint[static_cast<std::size_t>(row)] = button;
     }
     cmdClueHint =
         hintButton(client_, QStringLiteral("cmdClueHint"),
                    twips::rect(600, 7080, HintButtonSize, HintButtonSize), tr("Hint for the final answer"));
-    for (std::int16_t row = 1; row <= 5; ++row) {
-        connect(cmdHint[static_cast<std::size_t>(row)], &QPushButton::clicked, this,
-                [this, row] { cmdHint_Click(row); });
-    }
     connect(cmdClueHint, &QPushButton::clicked, this, &frmWords::cmdClueHint_Click);
 }
 
@@ -176,9 +165,9 @@ void frmWords::createMenus() {
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     addItem(help, QStringLiteral("mnuHowToPlay"), tr("How To Pla&y"), Qt::Key_F1,
-            &frmWords::mnuHowToPlay_Click);
+            &frmWords::howToPlayRequested);
     addSeparator(help, QStringLiteral("mnuSlash2"));
-    addItem(help, QStringLiteral("mnuAbout"), tr("&About"), Qt::CTRL | Qt::Key_A, &frmWords::mnuAbout_Click);
+    addItem(help, QStringLiteral("mnuAbout"), tr("&About"), Qt::CTRL | Qt::Key_A, &frmWords::aboutRequested);
 }
 
 void frmWords::setDesignTabOrder() {
@@ -214,21 +203,118 @@ void frmWords::Form_Load() {
     BuildBoard(0);
 }
 
+// 0 draws a puzzle at random.
+void frmWords::BuildBoard(std::int16_t number) {
+    const std::int16_t chosen = number != 0 ? number : puzzleNumberForDraw(state_.MaxPuzzleNumber, draw_());
+    basPuzzles::LoadPuzzle(chosen);
+    setWindowTitle(QStringLiteral("Wordsnarl - Puzzle Number %1").arg(chosen));
+    for (std::size_t i = 0; i < txtClue.size(); ++i) {
+        const QString &definition = ActivePuzzle.Definitions(static_cast<std::int16_t>(i + 1));
+        txtClue[i]->setPlainText(definition);
+        // A long definition wraps beyond the box's one visible line.
+        txtClue[i]->setToolTip(definition);
+    }
+    // Keyboard users reach a row's boxes right after its definitions.
+    for (std::int16_t row = 1; row <= 5; ++row) {
+        rows_(row)->build(static_cast<std::int16_t>(ActivePuzzle.Answers(row).size()),
+                          ActivePuzzle.MarkedPositions(row), QString(), txtClue[2 * row - 1]);
+    }
+    lblClue->setText(ActivePuzzle.FinalClue);
+    lblClue->setAccessibleName(tr("Final clue: %1").arg(ActivePuzzle.FinalClue));
+    // The final clue is a label, which the keyboard never reaches: its boxes say it.
+    AnswerRow &lastAnswer = *rows_(5);
+    rows_(GameState::FinalRow)
+        ->build(static_cast<std::int16_t>(ActivePuzzle.FinalAnswer.size()), 0, ActivePuzzle.FinalClue,
+                &lastAnswer.box(lastAnswer.length()));
+}
+
+void frmWords::ClearBoard() {
+    for (QPlainTextEdit *definition : txtClue) {
+        definition->clear();
+        definition->setToolTip(QString());
+    }
+    for (AnswerRow *row : rows_) {
+        row->clear();
+    }
+    lblClue->clear();
+    lblClue->setAccessibleName(QString());
+    state_.HintCount = {};
+    state_.ClueHintCount = 0;
+}
+
+void frmWords::focusFirstAnswerBox() {
+    rows_(1)->box(1).setFocus();
+}
+
+void frmWords::mnuNewGame_Click() {
+    ClearBoard();
+    BuildBoard(0);
+    focusFirstAnswerBox();
+}
+
+void frmWords::mnuSelectPuzzle_Click() {
+    const QString typed = dialogs_.askText(
+        this,
+        tr("Enter the number of the puzzle you wish to play.  Valid numbers are from 1 to %1")
+            .arg(state_.MaxPuzzleNumber),
+        tr("Enter Puzzle Number"));
+    const PuzzleChoice choice = choosePuzzle(typed, QLocale(), state_.MaxPuzzleNumber);
+    if (choice.kind == PuzzleChoice::Kind::Nothing) {
+        return;
+    }
+    state_.SelectedPuzzleNumber = choice.number;
+    if (choice.kind == PuzzleChoice::Kind::Rejected) {
+        dialogs_.showMessage(this, invalidPuzzleNumberMessage(state_.MaxPuzzleNumber), choice.title,
+                             Dialogs::Icon::Exclamation);
+    } else {
+        ClearBoard();
+        BuildBoard(state_.SelectedPuzzleNumber);
+    }
+    if (choice.focusFirstAnswerBox) {
+        focusFirstAnswerBox();
+    }
+}
+
+// Each press writes one more leading letter of the row's answer; the writes
+// move the focus on like typed letters.
+void frmWords::cmdHint_Click(std::int16_t Index) {
+    revealLeadingLetters(*rows_(Index), state_.HintCount(Index), ActivePuzzle.Answers(Index));
+}
+
+void frmWords::cmdClueHint_Click() {
+    revealLeadingLetters(*rows_(GameState::FinalRow), state_.ClueHintCount, ActivePuzzle.FinalAnswer);
+}
+
+void frmWords::revealLeadingLetters(AnswerRow &row, std::int16_t &hintCount, const QString &answer) {
+    const HintStep step = hintStep(hintCount, answer);
+    hintCount = step.count;
+    row.write(step.writes);
+}
+
+// Tells how many of the six items are wrong, never which, and offers a new
+// game once everything is right.
+void frmWords::cmdCorrectPuz_Click() {
+    SixItems rows;
+    SixItems answers;
+    for (std::int16_t row = 1; row <= GameState::FinalRow; ++row) {
+        rows[static_cast<std::size_t>(row - 1)] = rows_(row)->text();
+        answers[static_cast<std::size_t>(row - 1)] =
+            row == GameState::FinalRow ? ActivePuzzle.FinalAnswer : ActivePuzzle.Answers(row);
+    }
+    const CheckMessage message = checkMessage(countCorrectItems(rows, answers));
+    if (!message.offersNewGame) {
+        dialogs_.showMessage(this, message.text, message.title, Dialogs::Icon::Exclamation);
+    } else if (dialogs_.askYesNo(this, message.text, message.title, Dialogs::Icon::Exclamation)) {
+        mnuNewGame_Click();
+    }
+}
+
 void frmWords::closeEvent(QCloseEvent *event) {
-    // Form_QueryUnload: every close request ends the whole program at once,
-    // without asking and without closing the other windows one by one.
+    // Form_QueryUnload: every close request is granted, without asking.
     event->accept();
-    QCoreApplication::exit(0);
+    emit closing();
 }
 
 void frmWords::mnuExit_Click() {
     close();
-}
-
-void frmWords::mnuHowToPlay_Click() {
-    accessories_.showInstructions();
-}
-
-void frmWords::mnuAbout_Click() {
-    accessories_.showAbout(*this);
 }

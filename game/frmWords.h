@@ -1,16 +1,15 @@
 #pragma once
 
+#include "AnswerRow.h"
 #include "GameState.h"
-#include "LetterBoxArray.h"
-#include "RandomPuzzle.h"
 #include "puzzles/OneBasedArray.h"
+#include "rules/RandomPuzzle.h"
 
 #include <QMainWindow>
 
 #include <array>
 #include <cstdint>
 
-class AccessoryWindows;
 class Dialogs;
 class QAction;
 class QLabel;
@@ -18,15 +17,22 @@ class QPlainTextEdit;
 class QPushButton;
 
 // The game window: ten definitions, five answer rows and the final row of
-// letter boxes, the hint buttons, the "Correct?" button and the menus.
-// Closing it by any means ends the program.
+// letter boxes, the hint buttons, the "Correct?" button and the menus. The
+// Help menu's windows and the end of the program are the start-up's business:
+// the window only announces them.
 class frmWords final : public QMainWindow {
     Q_OBJECT
 
 public:
-    frmWords(Dialogs &dialogs, AccessoryWindows &accessories, PuzzleDraw draw = drawUniform);
+    frmWords(Dialogs &dialogs, PuzzleDraw draw = drawUniform);
 
     const GameState &state() const { return state_; }
+
+signals:
+    void aboutRequested();
+    void howToPlayRequested();
+    // Every close request, by any means: the program ends with its window.
+    void closing();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -34,7 +40,6 @@ protected:
 
 private:
     void createControls();
-    void createDefinitionBoxes();
     void createHintButtons();
     void createClueFrame();
     void createMenus();
@@ -42,26 +47,18 @@ private:
     bool isMenuShortcut(const QKeyEvent &key) const;
 
     void Form_Load();
-    void BuildBoard(const std::int16_t &number);
+    void BuildBoard(std::int16_t number);
     void ClearBoard();
-    void buildRow(std::int16_t row, const QString &answer, std::int16_t markedPosition);
-    void clearRow(std::int16_t row, const QString &answer);
-    void LetterBox_Change(std::int16_t row, std::int16_t Index);
-    void LetterBox_GotFocus(std::int16_t row, std::int16_t Index);
     void focusFirstAnswerBox();
     void cmdHint_Click(std::int16_t Index);
     void cmdClueHint_Click();
-    void revealLeadingLetters(std::int16_t row, std::int16_t &hintCount, const QString &answer);
+    void revealLeadingLetters(AnswerRow &row, std::int16_t &hintCount, const QString &answer);
     void cmdCorrectPuz_Click();
-
     void mnuNewGame_Click();
     void mnuSelectPuzzle_Click();
     void mnuExit_Click();
-    void mnuHowToPlay_Click();
-    void mnuAbout_Click();
 
     Dialogs &dialogs_;
-    AccessoryWindows &accessories_;
     PuzzleDraw draw_;
     GameState state_;
 
@@ -71,6 +68,6 @@ private:
     QPushButton *cmdClueHint = nullptr;
     QPushButton *cmdCorrectPuz = nullptr;
     QLabel *lblClue = nullptr;
-    OneBasedArray<LetterBoxArray *, 6> rows_; // txtAns1 ... txtAns5, then txtPClue
+    OneBasedArray<AnswerRow *, 6> rows_; // txtAns1 ... txtAns5, then txtPClue
     QList<QAction *> menuActions_;
 };

@@ -21,8 +21,8 @@ struct PuzzleRecord {
     bool operator==(const PuzzleRecord &) const = default;
 };
 
-// The puzzle in play. Empty (empty texts, positions 0) until the first
-// LoadPuzzle; LoadPuzzle is its only writer.
-extern PuzzleRecord ActivePuzzle;
+// The puzzle in play, read-only: LoadPuzzle is its only writer. Empty (empty
+// texts, positions 0) until the first LoadPuzzle.
+extern const PuzzleRecord &ActivePuzzle;
 
 } // namespace basPuzzles

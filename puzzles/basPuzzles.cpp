@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <cstddef>
+#include <utility>
 #include <string_view>
 #include <tuple>
 
@@ -18,22 +19,35 @@ QString toQString(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// Only LoadPuzzle writes the puzzle in play; everyone else reads it as ActivePuzzle.
+PuzzleRecord activePuzzle;
+
 } // namespace
 
-void LoadPuzzle(const std::int16_t &puzzleNumber) {
-    if (puzzleNumber < 1 || puzzleNumber > CatalogSize)
-        return;
+const PuzzleRecord &ActivePuzzle = activePuzzle;
 
-    const CatalogPuzzle &puzzle = PuzzleCatalog.at(static_cast<std::size_t>(puzzleNumber - 1));
-    for (std::int16_t slot = 1; slot <= ActivePuzzle.Answers.size(); ++slot) {
-        const CatalogItem &item = puzzle.Items.at(static_cast<std::size_t>(slot - 1));
-        ActivePuzzle.Definitions(static_cast<std::int16_t>(2 * slot - 1)) = toQString(item.FirstDefinition);
-        ActivePuzzle.Definitions(static_cast<std::int16_t>(2 * slot)) = toQString(item.SecondDefinition);
-        ActivePuzzle.Answers(slot) = toQString(item.Answer);
-        ActivePuzzle.MarkedPositions(slot) = item.MarkedPosition;
+std::optional<PuzzleRecord> catalogEntry(std::int16_t puzzleNumber) {
+    if (puzzleNumber < 1 || puzzleNumber > CatalogSize) {
+        return std::nullopt;
     }
-    ActivePuzzle.FinalClue = toQString(puzzle.FinalClue);
-    ActivePuzzle.FinalAnswer = toQString(puzzle.FinalAnswer);
+    const CatalogPuzzle &puzzle = PuzzleCatalog.at(static_cast<std::size_t>(puzzleNumber - 1));
+    PuzzleRecord record;
+    for (std::int16_t slot = 1; slot <= record.Answers.size(); ++slot) {
+        const CatalogItem &item = puzzle.Items.at(static_cast<std::size_t>(slot - 1));
+        record.Definitions(static_cast<std::int16_t>(2 * slot - 1)) = toQString(item.FirstDefinition);
+        record.Definitions(static_cast<std::int16_t>(2 * slot)) = toQString(item.SecondDefinition);
+        record.Answers(slot) = toQString(item.Answer);
+        record.MarkedPositions(slot) = item.MarkedPosition;
+    }
+    record.FinalClue = toQString(puzzle.FinalClue);
+    record.FinalAnswer = toQString(puzzle.FinalAnswer);
+    return record;
+}
+
+void LoadPuzzle(std::int16_t puzzleNumber) {
+    if (std::optional<PuzzleRecord> puzzle = catalogEntry(puzzleNumber)) {
+        activePuzzle = std::move(*puzzle);
+    }
 }
 
 } // namespace basPuzzles

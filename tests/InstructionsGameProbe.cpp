@@ -1,22 +1,21 @@
-// The game window with the real Help-menu windows, driven by the commands on
-// its command line and then one per line on standard input ("howtoplay",
-// "about", "ctrl-x", "exit", "close", "ping"), each answered with
-// "done <command>" once carried out. Tests and benchmarks use it to play the
-// game's part beside the real instructions viewer, and to end the game the
-// ways a player can. Started with "splash-closed-early", it shows only the
-// splash, closes it before its timer fires, and fails should a game window follow.
-#include "accessory/Accessories.h"
-#include "app/frmSplash.h"
-#include "game/frmWords.h"
+// The game program as main() starts it, with a stand-in system and scripted
+// dialogs and the splash cut short, driven by the commands on its command line
+// and then one per line on standard input ("howtoplay", "about", "ctrl-x",
+// "exit", "close", "ping"), each answered with "done <command>" once carried
+// out. Tests and benchmarks use it to play the game's part beside the
+// instructions viewer and to end the game the ways a player can. Started with
+// "splash-closed-early", it closes the splash before its timer fires and fails
+// should a game window follow.
+#include "app/GameProgram.h"
 #include "support/FakeRegistry.h"
 #include "support/FakeSystem.h"
+#include "support/Keys.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QSocketNotifier>
 #include <QTimer>
-#include <QtTest>
 
 #include <cstdio>
 #include <unistd.h>
@@ -28,20 +27,26 @@ void say(const QByteArray &line) {
     std::fflush(stdout);
 }
 
-void carryOut(const QByteArray &command, frmWords &game) {
-    if (command == "howtoplay" || command == "about" || command == "exit") {
-        const QString item = command == "howtoplay" ? "mnuHowToPlay"
-                             : command == "about"   ? "mnuAbout"
-                                                    : "mnuExit";
-        game.findChild<QAction *>(item)->trigger();
-    } else if (command == "ctrl-x") {
-        // Text boxes claim Ctrl+X for cutting unless the game window takes it back.
-        QWidget *box = game.findChild<QWidget *>(QStringLiteral("txtAns1(1)"));
-        game.activateWindow();
-        box->setFocus();
-        if (QTest::qWaitForWindowActive(&game)) {
-            QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
+template <typename Window> Window *shown() {
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (auto *found = qobject_cast<Window *>(window); found && found->isVisible()) {
+            return found;
         }
+    }
+    return nullptr;
+}
+
+void carryOut(const QByteArray &command, frmWords &game) {
+    game.activateWindow();
+    QTest::qWaitForWindowActive(&game);
+    if (command == "howtoplay") {
+        test::press(game, Qt::Key_F1);
+    } else if (command == "about") {
+        test::press(game, Qt::Key_A, Qt::ControlModifier);
+    } else if (command == "ctrl-x") {
+        test::press(game, Qt::Key_X, Qt::ControlModifier);
+    } else if (command == "exit") {
+        game.findChild<QAction *>(QStringLiteral("mnuExit"))->trigger();
     } else if (command == "close") {
         game.close();
     }
@@ -52,22 +57,21 @@ void carryOut(const QByteArray &command, frmWords &game) {
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    if (app.arguments().value(1) == QLatin1String("splash-closed-early")) {
-        bool gameWindowShown = false;
-        auto *splash = new frmSplash([&] { gameWindowShown = true; });
-        splash->show();
-        QTimer::singleShot(50, splash, &QWidget::close);
-        const int code = QApplication::exec();
-        return gameWindowShown ? 1 : code;
-    }
-
     ScriptedDialogs dialogs;
     FakeRegistry registry;
     FakeSystem system;
-    Accessories accessories({registry, system, system, system, dialogs});
-    frmWords game(dialogs, accessories);
-    game.show();
+    GameProgram program({registry, system, system, system, dialogs});
+    QWidget *splash = QApplication::topLevelWidgets().value(0);
+    if (app.arguments().value(1) == QLatin1String("splash-closed-early")) {
+        QTimer::singleShot(50, splash, &QWidget::close);
+        const int code = QApplication::exec();
+        return shown<frmWords>() ? 1 : code;
+    }
+    splash->findChild<QTimer *>(QStringLiteral("tmrSplash"))->start(0);
+    if (!QTest::qWaitFor([] { return shown<frmWords>() != nullptr; })) {
+        return 1;
+    }
+    frmWords &game = *shown<frmWords>();
 
     QByteArray pending;
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);

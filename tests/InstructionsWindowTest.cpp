@@ -2,7 +2,7 @@
 #include "WebBrowserControl.h"
 #include "accessory/InstructionsChannel.h"
 #include "accessory/MakerContacts.h"
-#include "app/Twips.h"
+#include "ui/Twips.h"
 #include "frmBrowser.h"
 #include "support/AccessibleTree.h"
 #include "support/InstructionsPages.h"

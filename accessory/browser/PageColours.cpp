@@ -1,6 +1,6 @@
 #include "PageColours.h"
 
-#include "app/Colours.h"
+#include "ui/Colours.h"
 
 #include <QtGlobal>
 

@@ -3,8 +3,8 @@
 #include "ToolbarImages.h"
 #include "WebBrowserControl.h"
 #include "accessory/MakerContacts.h"
-#include "app/Controls.h"
-#include "app/Twips.h"
+#include "ui/Controls.h"
+#include "ui/Twips.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -2,7 +2,7 @@
 #include "InstructionsViewer.h"
 #include "PageColours.h"
 #include "accessory/InstructionsChannel.h"
-#include "app/AppInfo.h"
+#include "ui/AppInfo.h"
 
 #include <QApplication>
 #include <QIcon>

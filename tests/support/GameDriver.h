@@ -1,6 +1,5 @@
 #pragma once
 
-#include "FakeAccessories.h"
 #include "ScriptedDialogs.h"
 #include "game/frmWords.h"
 
@@ -10,31 +9,26 @@
 #include <cstdint>
 #include <memory>
 
-// A real game window on the offscreen platform with scripted dialogs, and the
-// few ways a test looks at it or plays it as a player would.
+// A real game window on the offscreen platform with scripted dialogs, played
+// the way a player plays it: keys to the window, clicks on the controls.
 class GameDriver {
 public:
     explicit GameDriver(PuzzleDraw draw = drawUniform);
 
     frmWords &window() { return *window_; }
     ScriptedDialogs dialogs;
-    FakeAccessories accessories;
 
-    // Triggers a menu item by its name, as its shortcut or a click would.
-    void choose(const char *menuItem);
-
-    // Select Specific Puzzle with the given text typed into the dialog.
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    void type(const QString &text);
+    // F3 with the given text typed into the dialog.
     void selectPuzzle(const QString &typed);
+    void click(const QString &control);
 
-    // The box of a row (1 to 5 answer rows, 6 the final row), or nullptr.
+    // A row's box (rows 1 to 5 are the answers, 6 the final row); nullptr past the row's end.
     QLineEdit *box(std::int16_t row, std::int16_t index) const;
-    QList<QLineEdit *> visibleBoxes(std::int16_t row) const;
-    QString rowText(std::int16_t row) const; // letters of the visible boxes, blanks as "_"
-
-    void pressHint(std::int16_t row);
-    void pressCorrect();
-
-    // Types the text into a row key by key, starting with a click on box 1.
+    // The letters of the row's shown boxes, "_" for an empty one.
+    QString rowText(std::int16_t row) const;
+    // Clicks box 1 of the row and types the text into it.
     void typeRow(std::int16_t row, const QString &text);
 
 private:

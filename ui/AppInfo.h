@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Version.h"
+#include "ui/Version.h"
 
 #include <QString>
 

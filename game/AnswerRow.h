@@ -1,0 +1,61 @@
+#pragma once
+
+#include "rules/HintCycle.h"
+
+#include <QObject>
+#include <QPoint>
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+class LetterBox;
+class QColor;
+class QWidget;
+
+// One row of letter boxes: an answer row, or the final row. A hidden pattern
+// box (member 0) gives every box its look; boxes 1, 2, ... stand one per
+// letter to its right. A letter typed or written into a box takes the case of
+// its place and moves the focus on along the row, so an answer is typed in
+// one go. Boxes of a shorter row stay hidden for reuse, since a new puzzle
+// would otherwise create and destroy dozens of widgets.
+class AnswerRow final : public QObject {
+    Q_OBJECT
+
+public:
+    // objectName names the boxes ("txtAns1" gives "txtAns1(1)", ...); spokenName
+    // is how a screen reader calls the row ("Answer 1"); leftTop is the
+    // pattern box's place in twips.
+    AnswerRow(QWidget *parent, const QString &objectName, QString spokenName, QPoint leftTop);
+
+    // The pattern's background, which every box copies, with a text colour that reads on it.
+    void setPatternBackground(const QColor &color);
+
+    // Shows length empty boxes, marks the box at markedPosition red (0 marks
+    // none) and puts them in the tab order after previousInTabOrder.
+    void build(std::int16_t length, std::int16_t markedPosition, const QString &description,
+               QWidget *previousInTabOrder);
+
+    // Hides every box, and its letter and names with it.
+    void clear();
+
+    std::int16_t length() const { return length_; }
+
+    // Box 1 to length(); box 0 is the pattern.
+    LetterBox &box(std::int16_t index) const;
+
+    // The letters in box order; an empty box adds nothing, so a gap reads shorter.
+    QString text() const;
+
+    void write(const std::vector<BoxWrite> &writes);
+
+private:
+    LetterBox *makeBox(std::int16_t index);
+    void LetterBox_Change(std::int16_t index);
+
+    QWidget *parent_;
+    QString objectName_;
+    QString spokenName_;
+    std::vector<LetterBox *> boxes_; // every box ever made; [0] is the pattern
+    std::int16_t length_ = 0;
+};

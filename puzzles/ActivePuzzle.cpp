@@ -1,7 +1,0 @@
-#include "ActivePuzzle.h"
-
-namespace basPuzzles {
-
-PuzzleRecord ActivePuzzle;
-
-} // namespace basPuzzles

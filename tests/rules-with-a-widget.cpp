@@ -1,0 +1,2 @@
+// Must not compile: the rules library offers no widgets.
+#include <QWidget>
