@@ -7,10 +7,11 @@ WORDSNARL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # What it takes to build and run the game and its instructions viewer.
 WORDSNARL_BUILD_PACKAGES="g++ cmake ninja-build pkg-config qt6-base-dev qt6-webengine-dev libgl-dev fonts-dejavu-core fonts-liberation"
 
-# What the tests need on top: desktop-file and metainfo validators, and readelf (binutils) to
-# read which libraries the game links. The shell tools they also use (sed, awk, od, gzip,
+# What the tests need on top: desktop-file and metainfo validators, readelf (binutils) to
+# read which libraries the game links, and a private X server with a window manager, xdotool
+# and xprop (x11-utils) to play the real programs. The shell tools they also use (sed, awk, od, gzip,
 # mktemp, timeout) are in every Debian, however minimal.
-WORDSNARL_TEST_PACKAGES="appstream desktop-file-utils binutils"
+WORDSNARL_TEST_PACKAGES="appstream desktop-file-utils binutils xvfb openbox xdotool x11-utils"
 
 # The Debian package: dpkg-shlibdeps (dpkg-dev) and file find the libraries the programs need.
 WORDSNARL_PACKAGE_PACKAGES="dpkg-dev file"

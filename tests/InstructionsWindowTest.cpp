@@ -6,11 +6,12 @@
 #include "frmBrowser.h"
 #include "support/AccessibleTree.h"
 #include "support/InstructionsPages.h"
+#include "support/Keys.h"
 #include "support/WaitUntil.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QLineEdit>
+#include <QWheelEvent>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QPointer>
@@ -62,8 +63,7 @@ private slots:
         QVERIFY(arriveAt(InstructionsPages::SecondTitle));
         QTRY_COMPARE(entries(), (QStringList{url("second.htm"), url("third.htm")} + before));
         // Choosing a listed address visits it.
-        addressBox()->setFocus();
-        QTest::keyClick(addressBox(), Qt::Key_Down);
+        test::press(*window_, Qt::Key_Down);
         QVERIFY(arriveAt(InstructionsPages::ThirdTitle));
 
         click("Home");
@@ -78,6 +78,39 @@ private slots:
         QTest::qWait(200);
         QCOMPARE(window_->windowTitle(), InstructionsPages::InstructionsTitle);
         QVERIFY(!browser()->Busy());
+    }
+
+    // Enter, either key, goes exactly once to what was typed, also when the list
+    // already holds it (a plain combo box would activate that entry as well);
+    // leaving the box with typed text, or the wheel over it, goes nowhere.
+    void theAddressBoxNavigatesOncePerEnterAndNeverOtherwise() {
+        QVERIFY(openWindow());
+        QSignalSpy loads(browser(), &QWebEngineView::loadStarted);
+        typeAddress(pages_->path(QStringLiteral("second.htm")), Qt::Key_Enter);
+        QVERIFY(arriveAt(InstructionsPages::SecondTitle));
+        typeAddress(url("GameInstructions.htm"));
+        QVERIFY(arriveAt(InstructionsPages::InstructionsTitle));
+        QCOMPARE(loads.size(), 2);
+
+        test::press(*window_, Qt::Key_A, Qt::ControlModifier);
+        test::type(*window_, url("second.htm"));
+        test::press(*window_, Qt::Key_Tab);
+        QVERIFY(!addressBox()->hasFocus());
+        QWheelEvent wheel(QPointF(5, 5), addressBox()->mapToGlobal(QPointF(5, 5)), {}, {0, -120},
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(addressBox(), &wheel);
+        QTest::qWait(500);
+        QCOMPARE(loads.size(), 2);
+        QCOMPARE(window_->windowTitle(), InstructionsPages::InstructionsTitle);
+    }
+
+    // An address the engine hands to another program never starts a load; the
+    // caption must not stay at "Working..." with the busy poll running for ever.
+    void aNavigationThatNeverLoadsEndsTheBusyCaption() {
+        QVERIFY(openWindow());
+        typeAddress(QStringLiteral("wordsnarl-test:nowhere"));
+        QVERIFY(test::waitUntil([this] { return !timer()->isActive(); }, 5000));
+        QCOMPARE(window_->windowTitle(), InstructionsPages::InstructionsTitle);
     }
 
     void stopEndsWorkingAndShowsTheCurrentTitle() {
@@ -184,15 +217,18 @@ private:
         return test::waitUntil([&] { return window_->windowTitle() == title && !browser()->Busy(); },
                                timeoutMs);
     }
+    QTimer *timer() const { return window_->findChild<QTimer *>(QStringLiteral("timTimer")); }
     QComboBox *addressBox() const { return window_->findChild<QComboBox *>(QStringLiteral("cboAddress")); }
     WebBrowserControl *browser() const { return window_->findChild<WebBrowserControl *>(); }
     QString url(const char *page) const { return pages_->url(QString::fromLatin1(page)); }
     void click(const char *button) const { window_->findChild<QAction *>(QLatin1String(button))->trigger(); }
-    void typeAddress(const QString &address) const {
-        QLineEdit *edit = addressBox()->lineEdit();
-        edit->selectAll();
-        QTest::keyClicks(edit, address);
-        QTest::keyClick(edit, Qt::Key_Return);
+    void typeAddress(const QString &address, Qt::Key enter = Qt::Key_Return) const {
+        window_->activateWindow();
+        QTest::qWaitForWindowActive(window_);
+        test::press(*window_, Qt::Key_A, Qt::AltModifier);
+        test::press(*window_, Qt::Key_A, Qt::ControlModifier);
+        test::type(*window_, address);
+        test::press(*window_, enter);
     }
     QStringList entries() const {
         QStringList list;

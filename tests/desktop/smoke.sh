@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# Plays the real game and its instructions viewer on a private X server with a
+# window manager, keys typed through the X server as a player's are.
+# Usage: smoke.sh GAME PRINT_CATALOG
+set -euo pipefail
+game="$1"
+work="$(mktemp -d)"
+pids=()
+cleanup() { kill "${pids[@]}" 2>/dev/null || true; rm -rf "$work"; }
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+# wait_for SECONDS COMMAND...: retries the command until it succeeds.
+wait_for() {
+    local deadline=$((SECONDS + $1)); shift
+    until "$@" >/dev/null 2>&1; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
+window_named() { xdotool search --onlyvisible --name "^$1\$"; }
+active_title() { [[ "$(xdotool getactivewindow getwindowname)" =~ ^$1$ ]]; }
+keys() { xdotool key --delay 40 "$@"; }
+type_text() { xdotool type --delay 40 "$1"; }
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+pids+=($!)
+wait_for 10 test -s "$work/display" || fail "no X server"
+export DISPLAY=":$(cat "$work/display")"
+openbox --sm-disable >/dev/null 2>&1 &
+pids+=($!)
+wait_for 10 xprop -root _NET_SUPPORTING_WM_CHECK || fail "no window manager"
+export QT_QPA_PLATFORM=xcb QTWEBENGINE_DISABLE_SANDBOX=1 HOME="$work"
+printf '<html><head><title>Second Page</title></head><body>Second</body></html>' >"$work/second.htm"
+
+"$game" &
+game_pid=$!
+pids+=("$game_pid")
+wait_for 10 xdotool search --onlyvisible --pid "$game_pid" || fail "no splash"
+splash="$(xdotool search --onlyvisible --pid "$game_pid" | head -n 1)"
+xprop -id "$splash" _NET_WM_WINDOW_TYPE | grep -q SPLASH || fail "the first window is not the splash"
+wait_for 10 window_named "Wordsnarl - Puzzle Number [0-9]+" || fail "no game window after the splash"
+wait_for 5 active_title "Wordsnarl - Puzzle Number [0-9]+" || fail "the game window has no focus"
+
+# A chosen puzzle, solved by typing: each letter must move the focus on along its row.
+number=12
+keys F3
+wait_for 5 active_title "Enter Puzzle Number" || fail "F3 asked for no number"
+type_text "$number"
+keys Return
+wait_for 5 active_title "Wordsnarl - Puzzle Number $number" || fail "puzzle $number not shown"
+mapfile -t answers < <("$2" | awk -v n="$number" '$1 == "Puzzle" { p = ($2 == n ":") ; if (p) final = $NF; next }
+    p { print $1 } END { print final }' )
+[ "${#answers[@]}" -eq 6 ] || fail "puzzle $number has no six answers"
+for row in 0 1 2 3 4; do
+    type_text "${answers[$row]}"
+    # Past the next row's two definitions to its first box.
+    if [ "$row" -lt 4 ]; then keys Tab Tab Tab; else keys Tab; fi
+done
+type_text "${answers[5]}"
+keys Tab space
+wait_for 5 active_title "You Solved the Puzzle!  Play Again?" || fail "typed answers were not all taken"
+keys Escape
+wait_for 5 active_title "Wordsnarl - Puzzle Number $number" || fail "No did not keep the puzzle"
+
+# How To Play, a typed address, and back Home.
+keys F1
+wait_for 60 active_title "How To Play Wordsnarl" || fail "F1 showed no instructions"
+keys alt+a ctrl+a
+type_text "$work/second.htm"
+keys Return
+wait_for 20 active_title "Second Page" || fail "a typed address and Enter went nowhere"
+keys alt+a ctrl+a
+type_text "file://$work/second.htm"
+keys KP_Enter
+sleep 1
+active_title "Second Page" || fail "keypad Enter left the page"
+xdotool mousemove --window "$(xdotool getactivewindow)" 140 18 click 1
+wait_for 20 active_title "How To Play Wordsnarl" || fail "Home did not return to the instructions"
+
+# Ctrl+X in the game ends both programs at once.
+viewer_pid="$(pgrep -P "$game_pid")" || fail "no viewer beside the game"
+xdotool windowactivate --sync "$(window_named "Wordsnarl - Puzzle Number $number")"
+keys ctrl+x
+wait_for 3 sh -c "! kill -0 $game_pid" || fail "the game did not end within 3 s"
+wait_for 3 sh -c "! kill -0 $viewer_pid" || fail "the viewer outlived the game"
+echo "desktop smoke test passed"
