@@ -165,6 +165,16 @@ session() {
     shoot "$message" "correct-$look.png"
     keys "$message" Return
 
+    # Puzzle 5: "Grandstand" typed into row 4, the longest row the board lays out; its
+    # last box must stay inside the window in every look.
+    keys "$id" F3
+    ask=$(window '^Enter Puzzle Number$')
+    xdotool type --delay 60 5
+    keys "$ask" Return
+    click_twips "$id" $((3690 + box_centre)) $((4440 + box_centre))
+    xdotool type --delay 80 grandstand
+    shoot "$id" "game-long-row-$look.png"
+
     keys "$id" ctrl+a
     local about
     about=$(window '^About Wordsnarl$')
@@ -184,8 +194,8 @@ session 200 2 QT_SCALE_FACTOR=2
 session dark 1 XDG_CONFIG_HOME="$scratch/dark" QT_QPA_PLATFORMTHEME=qt6ct
 
 step "The README's pictures, made small, in $docs"
-for picture in game-plain game-200 game-dark splash-plain select-puzzle-plain correct-plain about-plain \
-    instructions-plain; do
+for picture in game-plain game-200 game-dark game-long-row-plain game-long-row-200 game-long-row-dark \
+    splash-plain select-puzzle-plain correct-plain about-plain instructions-plain; do
     target="$docs/${picture%-plain}.png"
     convert "$out/$picture.png" -strip +dither -colors 256 -define png:compression-level=9 "PNG8:$target"
     echo "saved $target ($(stat -c %s "$target") bytes)"

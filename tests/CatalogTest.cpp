@@ -162,6 +162,47 @@ private slots:
         QVERIFY(ActivePuzzle.Definitions != firstEager.Definitions);
     }
 
+    // The marked letters must not hand over the final answer by reading down the first letters,
+    // and no clue may give it away. The three given puzzles are held to none of this, but
+    // their definitions count as used.
+    void authoredPuzzlesMakeThePlayerWork() {
+        const QList<std::int16_t> given{1, 2, 14};
+        QHash<QString, std::int16_t> puzzleOfDefinition;
+        QStringList broken;
+        qsizetype marks = 0;
+        qsizetype firstLetterMarks = 0;
+        for (std::int16_t number = 1; number <= CatalogSize; ++number) {
+            LoadPuzzle(number);
+            for (const QString &definition : ActivePuzzle.Definitions) {
+                if (const auto earlier = puzzleOfDefinition.constFind(definition);
+                    earlier != puzzleOfDefinition.cend())
+                    broken << QStringLiteral("puzzle %1 repeats \"%2\" of puzzle %3")
+                                  .arg(number)
+                                  .arg(definition)
+                                  .arg(*earlier);
+                else
+                    puzzleOfDefinition.insert(definition, number);
+            }
+            if (given.contains(number))
+                continue;
+            const auto onFirst = std::count(ActivePuzzle.MarkedPositions.begin(),
+                                            ActivePuzzle.MarkedPositions.end(), std::int16_t{1});
+            marks += ActivePuzzle.MarkedPositions.size();
+            firstLetterMarks += onFirst;
+            if (onFirst > 2)
+                broken << QStringLiteral("puzzle %1: %2 marks on a first letter").arg(number).arg(onFirst);
+            if (ActivePuzzle.FinalClue.contains(ActivePuzzle.FinalAnswer.left(4), Qt::CaseInsensitive))
+                broken << QStringLiteral("puzzle %1: the final clue gives away \"%2\"")
+                              .arg(number)
+                              .arg(ActivePuzzle.FinalAnswer);
+        }
+        if (firstLetterMarks * 100 > marks * 35)
+            broken << QStringLiteral("%1 of %2 marks are on a first letter, more than 35 %")
+                          .arg(firstLetterMarks)
+                          .arg(marks);
+        QVERIFY2(broken.isEmpty(), qPrintable(broken.join("; ")));
+    }
+
     void givenPuzzlesAreReproducedExactly_data() {
         QTest::addColumn<std::int16_t>("number");
         QTest::addColumn<QStringList>("expected");

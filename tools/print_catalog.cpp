@@ -16,7 +16,7 @@ int main() {
         for (std::int16_t slot = 1; slot <= ActivePuzzle.Answers.size(); ++slot) {
             const QString &answer = ActivePuzzle.Answers(slot);
             const std::int16_t position = ActivePuzzle.MarkedPositions(slot);
-            out << "  " << answer.leftJustified(10) << position << ' ' << answer.mid(position - 1, 1) << "  "
+            out << "  " << answer.leftJustified(11) << position << ' ' << answer.mid(position - 1, 1) << "  "
                 << ActivePuzzle.Definitions(static_cast<std::int16_t>(2 * slot - 1)) << " | "
                 << ActivePuzzle.Definitions(static_cast<std::int16_t>(2 * slot)) << '\n';
         }
