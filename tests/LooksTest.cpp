@@ -1,13 +1,13 @@
-#include "ui/Colours.h"
 #include "app/frmSplash.h"
 #include "puzzles/basPuzzles.h"
 #include "support/GameDriver.h"
+#include "ui/Colours.h"
+
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QtTest>
-#include "LooksTest.moc"
 
 namespace {
 

@@ -162,7 +162,8 @@ private:
         return "F3 with " + text;
     }
     QString check() {
-        game_->dialogs.yesNoAnswers = {below(2) == 1};
+        game_->dialogs.yesNoAnswers.clear();
+        game_->dialogs.yesNoAnswers.enqueue(below(2) == 1);
         game_->click(QStringLiteral("cmdCorrectPuz"));
         return QStringLiteral("Correct?");
     }

@@ -6,10 +6,13 @@ set -euo pipefail
 game="$1"
 work="$(mktemp -d)"
 pids=()
-cleanup() { kill "${pids[@]}" 2>/dev/null || true; rm -rf "$work"; }
+cleanup() {
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
+    rm -rf "$work"
+}
 trap cleanup EXIT
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() { echo "FAIL: $*" >&2; import -window root "${TMPDIR:-/tmp}/smoke-failure.png" 2>/dev/null; exit 1; }
 # wait_for SECONDS COMMAND...: retries the command until it succeeds.
 wait_for() {
     local deadline=$((SECONDS + $1)); shift
@@ -19,7 +22,7 @@ wait_for() {
     done
 }
 window_named() { xdotool search --onlyvisible --name "^$1\$"; }
-active_title() { [[ "$(xdotool getactivewindow getwindowname)" =~ ^$1$ ]]; }
+active_title() { [[ "$(xdotool getactivewindow getwindowname)" == $1 ]]; }
 keys() { xdotool key --delay 40 "$@"; }
 type_text() { xdotool type --delay 40 "$1"; }
 
@@ -36,11 +39,16 @@ printf '<html><head><title>Second Page</title></head><body>Second</body></html>'
 "$game" &
 game_pid=$!
 pids+=("$game_pid")
-wait_for 10 xdotool search --onlyvisible --pid "$game_pid" || fail "no splash"
-splash="$(xdotool search --onlyvisible --pid "$game_pid" | head -n 1)"
-xprop -id "$splash" _NET_WM_WINDOW_TYPE | grep -q SPLASH || fail "the first window is not the splash"
+splash_shown() {
+    for window in $(xdotool search --onlyvisible --pid "$game_pid"); do
+        xprop -id "$window" _NET_WM_WINDOW_TYPE | grep -q SPLASH && return 0
+    done
+    return 1
+}
+wait_for 10 splash_shown || fail "no splash"
+window_named "Wordsnarl - Puzzle Number [0-9]+" && fail "the game window came with the splash"
 wait_for 10 window_named "Wordsnarl - Puzzle Number [0-9]+" || fail "no game window after the splash"
-wait_for 5 active_title "Wordsnarl - Puzzle Number [0-9]+" || fail "the game window has no focus"
+wait_for 5 active_title "Wordsnarl - Puzzle Number [0-9]*" || fail "the game window has no focus"
 
 # A chosen puzzle, solved by typing: each letter must move the focus on along its row.
 number=12
