@@ -32,16 +32,19 @@ wait_for 10 test -s "$work/display" || fail "no X server"
 export DISPLAY=":$(cat "$work/display")"
 openbox --sm-disable >/dev/null 2>&1 &
 pids+=($!)
-wait_for 10 xprop -root _NET_SUPPORTING_WM_CHECK || fail "no window manager"
+wm_running() { [[ "$(xprop -root _NET_SUPPORTING_WM_CHECK)" == *"window id"* ]]; }
+wait_for 10 wm_running || fail "no window manager"
 export QT_QPA_PLATFORM=xcb QTWEBENGINE_DISABLE_SANDBOX=1 HOME="$work"
-printf '<html><head><title>Second Page</title></head><body>Second</body></html>' >"$work/second.htm"
+for page in Second Third; do
+    printf '<html><head><title>%s Page</title></head></html>' "$page" >"$work/$page.htm"
+done
 
 "$game" &
 game_pid=$!
 pids+=("$game_pid")
 splash_shown() {
     for window in $(xdotool search --onlyvisible --pid "$game_pid"); do
-        xprop -id "$window" _NET_WM_WINDOW_TYPE | grep -q SPLASH && return 0
+        [[ "$(xprop -id "$window" _NET_WM_WINDOW_TYPE)" == *SPLASH* ]] && return 0
     done
     return 1
 }
@@ -75,14 +78,13 @@ wait_for 5 active_title "Wordsnarl - Puzzle Number $number" || fail "No did not 
 keys F1
 wait_for 60 active_title "How To Play Wordsnarl" || fail "F1 showed no instructions"
 keys alt+a ctrl+a
-type_text "$work/second.htm"
+type_text "$work/Second.htm"
 keys Return
-wait_for 20 active_title "Second Page" || fail "a typed address and Enter went nowhere"
+wait_for 20 active_title "Second Page" || fail "a typed path and Enter went nowhere"
 keys alt+a ctrl+a
-type_text "file://$work/second.htm"
+type_text "file://$work/Third.htm"
 keys KP_Enter
-sleep 1
-active_title "Second Page" || fail "keypad Enter left the page"
+wait_for 20 active_title "Third Page" || fail "a typed URL and the keypad's Enter went nowhere"
 xdotool mousemove --window "$(xdotool getactivewindow)" 140 18 click 1
 wait_for 20 active_title "How To Play Wordsnarl" || fail "Home did not return to the instructions"
 
