@@ -1,7 +1,7 @@
 #include "GameProgram.h"
 
-#include "ui/AppInfo.h"
 #include "frmSplash.h"
+#include "ui/AppInfo.h"
 
 #include <QApplication>
 #include <QIcon>

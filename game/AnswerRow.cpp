@@ -48,8 +48,8 @@ void AnswerRow::build(std::int16_t length, std::int16_t markedPosition, const QS
         const LetterBox &previous = box(static_cast<std::int16_t>(index - 1));
         LetterBox &letter = box(index);
         letter.setPalette(boxes_[0]->palette());
-        letter.setGeometry(twips::toPixels(twips::fromPixels(previous.x()) + twips::fromPixels(previous.width()) +
-                                           BoxGapTwips),
+        letter.setGeometry(twips::toPixels(twips::fromPixels(previous.x()) +
+                                           twips::fromPixels(previous.width()) + BoxGapTwips),
                            previous.y(), previous.width(), previous.height());
         const QString name = tr("%1, letter %2 of %3").arg(spokenName_).arg(index).arg(length);
         letter.setAccessibleName(index == markedPosition ? tr("%1, marked").arg(name) : name);

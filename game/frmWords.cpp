@@ -2,6 +2,7 @@
 
 #include "DefinitionBox.h"
 #include "LetterBox.h"
+#include "MenuKeysFirst.h"
 #include "puzzles/basPuzzles.h"
 #include "rules/PuzzleNumber.h"
 #include "rules/SolutionCheck.h"
@@ -14,7 +15,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFrame>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -41,19 +41,6 @@ QPushButton *hintButton(QWidget *parent, const QString &objectName, const QRect 
     return button;
 }
 
-// One edge of the frame drawn around the final clue, in the window's text colour.
-void frameLine(QWidget *parent, const QString &objectName, QPoint from, QPoint to) {
-    auto *line = new QFrame(parent);
-    line->setObjectName(objectName);
-    const bool vertical = from.x() == to.x();
-    line->setFrameStyle((vertical ? QFrame::VLine : QFrame::HLine) | QFrame::Plain);
-    line->setForegroundRole(QPalette::WindowText);
-    const QPoint start = twips::point(from.x(), from.y());
-    const QPoint end = twips::point(to.x(), to.y());
-    line->setGeometry(vertical ? QRect(start.x(), start.y(), 1, end.y() - start.y() + 1)
-                               : QRect(start.x(), start.y(), end.x() - start.x() + 1, 1));
-}
-
 } // namespace
 
 frmWords::frmWords(Dialogs &dialogs, PuzzleDraw draw)
@@ -65,7 +52,7 @@ frmWords::frmWords(Dialogs &dialogs, PuzzleDraw draw)
     setObjectName(QStringLiteral("frmWords"));
     setWindowTitle(appinfo::Title);
     createControls();
-    createMenus();
+    new MenuKeysFirst(*this, createMenus());
     setDesignTabOrder();
 
     // The client area keeps its designed size; the window cannot be resized.
@@ -74,10 +61,6 @@ frmWords::frmWords(Dialogs &dialogs, PuzzleDraw draw)
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - frameGeometry().center() + pos());
     }
-
-    // Letter boxes would otherwise take Ctrl+X and Ctrl+A for cut and select-all.
-    qApp->installEventFilter(this);
-
     Form_Load();
 }
 
@@ -136,21 +119,22 @@ void frmWords::createHintButtons() {
 }
 
 void frmWords::createClueFrame() {
-    frameLine(client_, QStringLiteral("Line1"), {1080, 6600}, {1080, 7560});
-    frameLine(client_, QStringLiteral("Line2"), {6240, 6600}, {6240, 7560});
-    frameLine(client_, QStringLiteral("Line3"), {1080, 6600}, {6240, 6600});
-    frameLine(client_, QStringLiteral("Line4"), {1080, 7560}, {6240, 7560});
+    controls::line(client_, QStringLiteral("Line1"), {1080, 6600}, {1080, 7560});
+    controls::line(client_, QStringLiteral("Line2"), {6240, 6600}, {6240, 7560});
+    controls::line(client_, QStringLiteral("Line3"), {1080, 6600}, {6240, 6600});
+    controls::line(client_, QStringLiteral("Line4"), {1080, 7560}, {6240, 7560});
 }
 
-void frmWords::createMenus() {
-    auto addItem = [this](QMenu *menu, const QString &name, const QString &caption,
-                          const QKeySequence &shortcut, void (frmWords::*handler)()) {
+QList<QAction *> frmWords::createMenus() {
+    QList<QAction *> items;
+    auto addItem = [this, &items](QMenu *menu, const QString &name, const QString &caption,
+                                  const QKeySequence &shortcut, void (frmWords::*handler)()) {
         QAction *action = menu->addAction(caption);
         action->setObjectName(name);
         action->setShortcut(shortcut);
         action->setShortcutContext(Qt::WindowShortcut);
         connect(action, &QAction::triggered, this, handler);
-        menuActions_.append(action);
+        items.append(action);
     };
     auto addSeparator = [](QMenu *menu, const QString &name) { menu->addSeparator()->setObjectName(name); };
 
@@ -168,6 +152,7 @@ void frmWords::createMenus() {
             &frmWords::howToPlayRequested);
     addSeparator(help, QStringLiteral("mnuSlash2"));
     addItem(help, QStringLiteral("mnuAbout"), tr("&About"), Qt::CTRL | Qt::Key_A, &frmWords::aboutRequested);
+    return items;
 }
 
 void frmWords::setDesignTabOrder() {
@@ -178,24 +163,6 @@ void frmWords::setDesignTabOrder() {
     for (qsizetype i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
-}
-
-bool frmWords::isMenuShortcut(const QKeyEvent &key) const {
-    const QKeySequence pressed(key.keyCombination());
-    return std::any_of(menuActions_.begin(), menuActions_.end(),
-                       [&pressed](const QAction *action) { return action->shortcut() == pressed; });
-}
-
-bool frmWords::eventFilter(QObject *watched, QEvent *event) {
-    if (event->type() == QEvent::ShortcutOverride) {
-        const auto *widget = qobject_cast<QWidget *>(watched);
-        if (widget && widget->window() == this && isMenuShortcut(*static_cast<QKeyEvent *>(event))) {
-            // Left unaccepted, the key goes to the menu's shortcut instead of the focused box.
-            event->ignore();
-            return true;
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void frmWords::Form_Load() {

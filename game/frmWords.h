@@ -36,15 +36,13 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createControls();
     void createHintButtons();
     void createClueFrame();
-    void createMenus();
+    QList<QAction *> createMenus();
     void setDesignTabOrder();
-    bool isMenuShortcut(const QKeyEvent &key) const;
 
     void Form_Load();
     void BuildBoard(std::int16_t number);
@@ -69,5 +67,4 @@ private:
     QPushButton *cmdCorrectPuz = nullptr;
     QLabel *lblClue = nullptr;
     OneBasedArray<AnswerRow *, 6> rows_; // txtAns1 ... txtAns5, then txtPClue
-    QList<QAction *> menuActions_;
 };

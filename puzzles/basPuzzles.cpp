@@ -5,9 +5,9 @@
 #include <QString>
 
 #include <cstddef>
-#include <utility>
 #include <string_view>
 #include <tuple>
+#include <utility>
 
 namespace basPuzzles {
 namespace {

@@ -120,8 +120,9 @@ private slots:
         qsizetype firstLetterMarks = 0;
         for (std::int16_t number = 1; number <= CatalogSize; ++number) {
             const PuzzleRecord puzzle = *basPuzzles::catalogEntry(number);
-            for (const QString &word : QStringList(puzzle.Answers.begin(), puzzle.Answers.end()) +
-                                           QStringList(puzzle.Definitions.begin(), puzzle.Definitions.end())) {
+            for (const QString &word :
+                 QStringList(puzzle.Answers.begin(), puzzle.Answers.end()) +
+                     QStringList(puzzle.Definitions.begin(), puzzle.Definitions.end())) {
                 if (puzzleOf.contains(word) || FinalAnswers.contains(word))
                     broken << QStringLiteral("puzzle %1 repeats \"%2\"").arg(number).arg(word);
                 puzzleOf.insert(word, number);
@@ -137,7 +138,9 @@ private slots:
             if (onFirst > 2)
                 broken << QStringLiteral("puzzle %1: %2 marks on a first letter").arg(number).arg(onFirst);
             if (puzzle.FinalClue.contains(puzzle.FinalAnswer.left(4), Qt::CaseInsensitive))
-                broken << QStringLiteral("puzzle %1: the final clue gives away %2").arg(number).arg(puzzle.FinalAnswer);
+                broken << QStringLiteral("puzzle %1: the final clue gives away %2")
+                              .arg(number)
+                              .arg(puzzle.FinalAnswer);
         }
         if (firstLetterMarks * 100 > marks * 35)
             broken << QStringLiteral("%1 of %2 marks are on a first letter").arg(firstLetterMarks).arg(marks);
@@ -149,16 +152,18 @@ private slots:
 
     void givenPuzzlesAreReproducedExactly() {
         QCOMPARE(describe(*basPuzzles::catalogEntry(1)),
-                 (QStringList{"Company / Solid / Firm / 4", "Flying Mammal / A Piece of Baseball Equipment / Bat / 3",
+                 (QStringList{"Company / Solid / Firm / 4",
+                              "Flying Mammal / A Piece of Baseball Equipment / Bat / 3",
                               "To Serve / To Pause / Wait / 3", "Series of Issues / Loudness / Volume / 2",
                               "Sight / Dream / Vision / 3", "Slightly Wet: / Moist"}));
-        QCOMPARE(describe(*basPuzzles::catalogEntry(2)),
-                 (QStringList{"Satisfied / The Meaning or Significance of a Literary Work / Content / 2",
-                              "Infuriate / An Aromatic Substance Burned to Produce a Pleasant Odor / Incense / 5",
-                              "A Slender Candle / Progressively Narrowed Toward on Edge / Taper / 1",
-                              "Exceptionally Small / One Sixtieth of an Hour / Minute / 2",
-                              "Express Disapproval of Something / A Material Thing / Object / 3",
-                              "Place Where Two Parts are Joined: / Joint"}));
+        QCOMPARE(
+            describe(*basPuzzles::catalogEntry(2)),
+            (QStringList{"Satisfied / The Meaning or Significance of a Literary Work / Content / 2",
+                         "Infuriate / An Aromatic Substance Burned to Produce a Pleasant Odor / Incense / 5",
+                         "A Slender Candle / Progressively Narrowed Toward on Edge / Taper / 1",
+                         "Exceptionally Small / One Sixtieth of an Hour / Minute / 2",
+                         "Express Disapproval of Something / A Material Thing / Object / 3",
+                         "Place Where Two Parts are Joined: / Joint"}));
         QCOMPARE(describe(*basPuzzles::catalogEntry(14)),
                  (QStringList{"To Beat Severely / To Moisten at Intervals / Baste / 5",
                               "A Disreputable Bar / Plunge Into Water / Dive / 2",

@@ -86,12 +86,14 @@ private slots:
         const ScriptedDialogs::Shown &asked = game_->dialogs.shown.first();
         QCOMPARE(asked.title, QStringLiteral("Enter Puzzle Number"));
         QCOMPARE(asked.text,
-                 QStringLiteral("Enter the number of the puzzle you wish to play.  Valid numbers are from 1 to 50"));
+                 QStringLiteral(
+                     "Enter the number of the puzzle you wish to play.  Valid numbers are from 1 to 50"));
         QCOMPARE(game_->dialogs.shown.size(), rejection.isEmpty() ? 1 : 2);
         if (!rejection.isEmpty()) {
             QCOMPARE(game_->dialogs.shown.last().title, rejection);
-            QCOMPARE(game_->dialogs.shown.last().text,
-                     QStringLiteral("You must enter a number between 1 and 50.  Please hit F3 to try again."));
+            QCOMPARE(
+                game_->dialogs.shown.last().text,
+                QStringLiteral("You must enter a number between 1 and 50.  Please hit F3 to try again."));
             QCOMPARE(game_->dialogs.shown.last().icon, Dialogs::Icon::Exclamation);
         }
         QCOMPARE(game_->window().windowTitle(), QStringLiteral("Wordsnarl - Puzzle Number %1").arg(puzzle));
@@ -177,9 +179,12 @@ private slots:
     void charactersBeyondSixteenBitsAreNeverCutInHalf_data() {
         QTest::addColumn<QString>("way");
         QTest::addColumn<QString>("input");
-        QTest::newRow("typed") << "type" << "\U0001F600";
-        QTest::newRow("pasted") << "paste" << "\U0001D538bc";
-        QTest::newRow("written") << "write" << "\U00020BB7";
+        QTest::newRow("typed") << "type"
+                               << "\U0001F600";
+        QTest::newRow("pasted") << "paste"
+                                << "\U0001D538bc";
+        QTest::newRow("written") << "write"
+                                 << "\U00020BB7";
     }
     void charactersBeyondSixteenBitsAreNeverCutInHalf() {
         QFETCH(QString, way);

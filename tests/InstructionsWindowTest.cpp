@@ -2,20 +2,20 @@
 #include "WebBrowserControl.h"
 #include "accessory/InstructionsChannel.h"
 #include "accessory/MakerContacts.h"
-#include "ui/Twips.h"
 #include "frmBrowser.h"
 #include "support/AccessibleTree.h"
 #include "support/InstructionsPages.h"
 #include "support/Keys.h"
 #include "support/WaitUntil.h"
+#include "ui/Twips.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QWheelEvent>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QPointer>
 #include <QSignalSpy>
+#include <QWheelEvent>
 #include <QtTest>
 
 // The instructions window with the real web engine, on local pages only: it

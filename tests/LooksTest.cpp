@@ -88,7 +88,8 @@ private slots:
         game.selectPuzzle(QStringLiteral("2"));
         for (const QLineEdit *box : game.window().findChildren<QLineEdit *>()) {
             const QPalette colours = box->palette();
-            QVERIFY2(colours::contrastRatio(colours.color(QPalette::Text), colours.color(QPalette::Base)) >= 4.5,
+            QVERIFY2(colours::contrastRatio(colours.color(QPalette::Text), colours.color(QPalette::Base)) >=
+                         4.5,
                      qPrintable(box->objectName()));
         }
     }
@@ -116,7 +117,8 @@ private slots:
                 QVERIFY2(badlyShown(*box, 1).isEmpty(), qPrintable(badlyShown(*box, 1)));
             }
             for (const QLineEdit *box : game.window().findChildren<QLineEdit *>()) {
-                QVERIFY2(!box->isVisible() || client.contains(box->geometry()), qPrintable(box->objectName()));
+                QVERIFY2(!box->isVisible() || client.contains(box->geometry()),
+                         qPrintable(box->objectName()));
             }
         }
     }

@@ -36,8 +36,8 @@ QString brokenBoardRule(GameDriver &game) {
     }
     for (std::int16_t row = 1; row <= 6; ++row) {
         const qsizetype letters = answerOf(row).size();
-        const std::int16_t hints = row == 6 ? game.window().state().ClueHintCount
-                                            : game.window().state().HintCount(row);
+        const std::int16_t hints =
+            row == 6 ? game.window().state().ClueHintCount : game.window().state().HintCount(row);
         if (game.rowText(row).size() != letters || game.box(row, 0) || hints < 0 || hints > letters) {
             return QStringLiteral("row %1 of %2 shows \"%3\" after %4 hints")
                 .arg(row)
@@ -46,14 +46,17 @@ QString brokenBoardRule(GameDriver &game) {
         }
     }
     for (const QLineEdit *box : game.window().findChildren<QLineEdit *>()) {
-        if (!box->text().isEmpty() && (!QStringView(box->text()).isValidUtf16() || box->text().toUcs4().size() != 1)) {
+        if (!box->text().isEmpty() &&
+            (!QStringView(box->text()).isValidUtf16() || box->text().toUcs4().size() != 1)) {
             return box->objectName() + " holds " + box->text();
         }
     }
     static const QRegularExpression title(QStringLiteral("^Wordsnarl - Puzzle Number (\\d+)$"));
-    const auto shown = static_cast<std::int16_t>(title.match(game.window().windowTitle()).captured(1).toInt());
-    return basPuzzles::catalogEntry(shown) == ActivePuzzle ? QString()
-                                                           : "the title does not name " + ActivePuzzle.FinalAnswer;
+    const auto shown =
+        static_cast<std::int16_t>(title.match(game.window().windowTitle()).captured(1).toInt());
+    return basPuzzles::catalogEntry(shown) == ActivePuzzle
+               ? QString()
+               : "the title does not name " + ActivePuzzle.FinalAnswer;
 }
 
 } // namespace
@@ -75,7 +78,8 @@ private slots:
         qInfo() << "Monkey seed" << seed << "(replay with WORDSNARL_MONKEY_SEED), locale" << QLocale().name();
         // The game's own draws come from the seed too, or a replay would differ.
         auto draws = std::make_shared<std::mt19937_64>(seed + 1);
-        game_ = std::make_unique<GameDriver>([draws] { return static_cast<float>((*draws)() >> 40) / 16777216.0F; });
+        game_ = std::make_unique<GameDriver>(
+            [draws] { return static_cast<float>((*draws)() >> 40) / 16777216.0F; });
 
         const std::vector<std::pair<int, std::function<QString()>>> actions{
             {40, [this] { return type(character()); }},
@@ -98,11 +102,14 @@ private slots:
             expectedTitle_.clear();
             const QString done = actions.at(pick(random_)).second();
             QString broken = brokenBoardRule(*game_);
-            if (broken.isEmpty() && !expectedTitle_.isEmpty() && game_->window().windowTitle() != expectedTitle_) {
+            if (broken.isEmpty() && !expectedTitle_.isEmpty() &&
+                game_->window().windowTitle() != expectedTitle_) {
                 broken = "the title is " + game_->window().windowTitle() + ", not " + expectedTitle_;
             }
-            QVERIFY2(broken.isEmpty(), qPrintable(QStringLiteral("Seed %1, action %2 (%3): %4")
-                                                      .arg(seed).arg(number).arg(done, broken)));
+            QVERIFY2(
+                broken.isEmpty(),
+                qPrintable(
+                    QStringLiteral("Seed %1, action %2 (%3): %4").arg(seed).arg(number).arg(done, broken)));
         }
     }
 
@@ -152,10 +159,12 @@ private:
     QString selectPuzzle() {
         const int number = below(60) - 5;
         const bool plain = below(2);
-        const QString text = plain ? QString::number(number) : Unusual.at(below(static_cast<int>(Unusual.size())));
+        const QString text =
+            plain ? QString::number(number) : Unusual.at(below(static_cast<int>(Unusual.size())));
         if (plain) {
-            expectedTitle_ = number >= 1 && number <= 50 ? QStringLiteral("Wordsnarl - Puzzle Number %1").arg(number)
-                                                         : game_->window().windowTitle();
+            expectedTitle_ = number >= 1 && number <= 50
+                                 ? QStringLiteral("Wordsnarl - Puzzle Number %1").arg(number)
+                                 : game_->window().windowTitle();
         }
         game_->dialogs.typedTexts.clear();
         game_->selectPuzzle(text);

@@ -66,16 +66,19 @@ private slots:
     void checkCountsExactRowsAndNamesTheVerdict() {
         const SixItems answers{"Firm", "Bat", "Wait", "Volume", "Vision", "Moist"};
         QCOMPARE(countCorrectItems(answers, answers), std::int16_t{6});
-        QCOMPARE(countCorrectItems({"Firm", "bat", "Wai", "Volume ", "Vision", "Moist"}, answers), std::int16_t{3});
-        const QString many = QStringLiteral("You have %1 items incorrect!  All answers and the clue answer must be "
-                                            "correct to win.");
+        QCOMPARE(countCorrectItems({"Firm", "bat", "Wai", "Volume ", "Vision", "Moist"}, answers),
+                 std::int16_t{3});
+        const QString many =
+            QStringLiteral("You have %1 items incorrect!  All answers and the clue answer must be "
+                           "correct to win.");
         QCOMPARE(checkMessage(0).text, many.arg(6));
         QCOMPARE(checkMessage(4).text, many.arg(2));
         QCOMPARE(checkMessage(4).title, QStringLiteral("Incorrect!"));
         QCOMPARE(checkMessage(5).text,
                  QStringLiteral("You have one item incorrect!  One answer or the clue answer is incorrect."));
         QVERIFY(!checkMessage(5).offersNewGame);
-        QCOMPARE(checkMessage(6).text, QStringLiteral("You Have Everything Correct! Would You Like to Play Again?"));
+        QCOMPARE(checkMessage(6).text,
+                 QStringLiteral("You Have Everything Correct! Would You Like to Play Again?"));
         QCOMPARE(checkMessage(6).title, QStringLiteral("You Solved the Puzzle!  Play Again?"));
         QVERIFY(checkMessage(6).offersNewGame);
     }

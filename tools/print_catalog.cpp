@@ -11,8 +11,7 @@ int main() {
     QTextStream out(stdout);
     for (std::int16_t number = 1; number <= CatalogSize; ++number) {
         const PuzzleRecord puzzle = *catalogEntry(number);
-        out << "Puzzle " << number << ": " << puzzle.FinalClue << ' ' << puzzle.FinalAnswer
-            << '\n';
+        out << "Puzzle " << number << ": " << puzzle.FinalClue << ' ' << puzzle.FinalAnswer << '\n';
         for (std::int16_t slot = 1; slot <= puzzle.Answers.size(); ++slot) {
             const QString &answer = puzzle.Answers(slot);
             const std::int16_t position = puzzle.MarkedPositions(slot);

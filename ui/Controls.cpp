@@ -1,5 +1,8 @@
 #include "Controls.h"
 
+#include "Twips.h"
+
+#include <QFrame>
 #include <QIcon>
 #include <QImageReader>
 #include <QLabel>
@@ -18,6 +21,18 @@ QLabel *label(QWidget *parent, const QString &objectName, const QRect &geometry,
     label->setGeometry(geometry);
     label->setAlignment(alignment);
     return label;
+}
+
+void line(QWidget *parent, const QString &objectName, QPoint from, QPoint to) {
+    auto *line = new QFrame(parent);
+    line->setObjectName(objectName);
+    const bool vertical = from.x() == to.x();
+    line->setFrameStyle((vertical ? QFrame::VLine : QFrame::HLine) | QFrame::Plain);
+    line->setForegroundRole(QPalette::WindowText);
+    const QPoint start = twips::point(from.x(), from.y());
+    const QPoint end = twips::point(to.x(), to.y());
+    line->setGeometry(vertical ? QRect(start.x(), start.y(), 1, end.y() - start.y() + 1)
+                               : QRect(start.x(), start.y(), end.x() - start.x() + 1, 1));
 }
 
 QLabel *picture(QWidget *parent, const QString &objectName, const QRect &geometry, const QString &imagePath,

@@ -5,6 +5,7 @@
 #include <QString>
 
 class QLabel;
+class QPoint;
 class QRect;
 class QWidget;
 
@@ -14,6 +15,9 @@ namespace controls {
 // A label at a fixed place, named for tests and screen readers.
 QLabel *label(QWidget *parent, const QString &objectName, const QRect &geometry, const QString &text,
               Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
+
+// A one-pixel line from one end point to the other, given in twips, in the window's text colour.
+void line(QWidget *parent, const QString &objectName, QPoint from, QPoint to);
 
 // A resource image at its own size in device-independent pixels. On a scaled
 // screen it is the double-size drawing beside it ("name@2x.gif"), so that it
