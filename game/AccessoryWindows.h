@@ -11,6 +11,6 @@ public:
     // The About box, placed relative to the game window's current position.
     virtual void showAbout(const QWidget &gameWindow) = 0;
 
-    // The instructions page in its own viewer window.
+    // The instructions page in its own viewer window, or wherever else it can be shown.
     virtual void showInstructions() = 0;
 };

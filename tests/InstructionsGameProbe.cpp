@@ -1,10 +1,12 @@
 // The game window with the real Help-menu windows, driven by the commands on
 // its command line and then one per line on standard input ("howtoplay",
-// "about", "ctrl-x", "exit", "close", "ping"), each answered with
-// "done <command>" once carried out. Tests and benchmarks use it to play the
-// game's part beside the real instructions viewer, and to end the game the
-// ways a player can. Started with "splash-closed-early", it shows only the
-// splash, closes it before its timer fires, and fails should a game window follow.
+// "about", "ctrl-x", "exit", "close", "ping", "no-browser"), each answered
+// with "done <command>" once carried out. Each URL handed to the desktop and
+// each message shown is reported on standard error. Tests and benchmarks use
+// it to play the game's part beside the real instructions viewer, and to end
+// the game the ways a player can. Started with "splash-closed-early", it shows
+// only the splash, closes it before its timer fires, and fails should a game
+// window follow.
 #include "accessory/Accessories.h"
 #include "app/frmSplash.h"
 #include "game/frmWords.h"
@@ -28,7 +30,7 @@ void say(const QByteArray &line) {
     std::fflush(stdout);
 }
 
-void carryOut(const QByteArray &command, frmWords &game) {
+void carryOut(const QByteArray &command, frmWords &game, FakeSystem &system) {
     if (command == "howtoplay" || command == "about" || command == "exit") {
         const QString item = command == "howtoplay" ? "mnuHowToPlay"
                              : command == "about"   ? "mnuAbout"
@@ -44,6 +46,8 @@ void carryOut(const QByteArray &command, frmWords &game) {
         }
     } else if (command == "close") {
         game.close();
+    } else if (command == "no-browser") {
+        system.urlsOpen = false;
     }
     say("done " + command);
 }
@@ -82,12 +86,26 @@ int main(int argc, char *argv[]) {
         for (qsizetype end = pending.indexOf('\n'); end >= 0; end = pending.indexOf('\n')) {
             const QByteArray command = pending.left(end).trimmed();
             pending.remove(0, end + 1);
-            carryOut(command, game);
+            carryOut(command, game, system);
         }
     });
     for (const QString &command : app.arguments().mid(1)) {
-        QTimer::singleShot(0, &game, [&game, command] { carryOut(command.toLatin1(), game); });
+        QTimer::singleShot(0, &game, [&, command] { carryOut(command.toLatin1(), game, system); });
     }
+    // Whatever the game hands the desktop or says to the player, even long after a command.
+    qsizetype urlsReported = 0;
+    qsizetype messagesReported = 0;
+    QTimer report;
+    QObject::connect(&report, &QTimer::timeout, [&] {
+        for (; urlsReported < system.openedUrls.size(); ++urlsReported) {
+            std::fprintf(stderr, "url: %s\n", system.openedUrls.at(urlsReported).toEncoded().constData());
+        }
+        for (; messagesReported < dialogs.shown.size(); ++messagesReported) {
+            QString text = dialogs.shown.at(messagesReported).text;
+            std::fprintf(stderr, "message: %s\n", qPrintable(text.replace('\n', ' ')));
+        }
+    });
+    report.start(20);
     say("ready");
     return QApplication::exec();
 }
