@@ -9,7 +9,7 @@ namespace registry {
 class Registry;
 }
 
-// What the About box needs of the system and of the player's dialogs.
+// What the Help menu's windows need of the system and of the player's dialogs.
 struct AboutServices {
     registry::Registry &registry;
     ProgramStarter &programs;

@@ -1,14 +1,12 @@
 #include "Accessories.h"
 
-#include "InstructionsChannel.h"
 #include "frmAbout.h"
 
 #include <QCoreApplication>
 
 Accessories::Accessories(const AboutServices &aboutServices)
     : aboutServices_(aboutServices)
-    , instructions_(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
-                    instructions::ViewerProgramName) {}
+    , instructions_(QCoreApplication::applicationDirPath(), aboutServices.urls, aboutServices.dialogs) {}
 
 Accessories::~Accessories() {
     delete about_;

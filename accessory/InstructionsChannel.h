@@ -12,6 +12,10 @@ namespace instructions {
 // The viewer program, found beside the game's own executable.
 inline const QString ViewerProgramName = QStringLiteral("wordsnarl-instructions");
 
+// The instructions page, beside both programs. The game shows it elsewhere when
+// the viewer cannot.
+inline const QString PageFileName = QStringLiteral("GameInstructions.htm");
+
 // Command-line option that carries the channel's name.
 inline const QString ChannelOption = QStringLiteral("--channel");
 

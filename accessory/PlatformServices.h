@@ -28,6 +28,7 @@ public:
     virtual ~UrlOpener() = default;
 
     // Hands url to the desktop's handler for it (web browser, e-mail program),
-    // shown normally. Failures are the handler's to report.
-    virtual void open(const QUrl &url) = 0;
+    // shown normally; false when no handler could be started. A handler that
+    // starts and then fails reports that itself.
+    virtual bool open(const QUrl &url) = 0;
 };

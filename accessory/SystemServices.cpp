@@ -15,6 +15,6 @@ bool SystemServices::isNormalFile(const QString &path) const {
     return file.isFile() && !file.isHidden();
 }
 
-void SystemServices::open(const QUrl &url) {
-    QDesktopServices::openUrl(url);
+bool SystemServices::open(const QUrl &url) {
+    return QDesktopServices::openUrl(url);
 }

@@ -7,5 +7,5 @@ class SystemServices final : public ProgramStarter, public FileProbe, public Url
 public:
     bool start(const QString &path) override;
     bool isNormalFile(const QString &path) const override;
-    void open(const QUrl &url) override;
+    bool open(const QUrl &url) override;
 };

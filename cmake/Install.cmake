@@ -1,6 +1,17 @@
 # What `cmake --install` puts where; the folders are chosen in InstallLayout.cmake.
 
-install(TARGETS wordsnarl RUNTIME DESTINATION ${WORDSNARL_INSTALL_PROGRAMDIR})
+# Also without the compiler's notes (.comment), which Debian's packaging drops and
+# cpack's strip keeps.
+function(wordsnarl_install_program target component)
+    install(TARGETS ${target} RUNTIME DESTINATION ${WORDSNARL_INSTALL_PROGRAMDIR} COMPONENT ${component})
+    set(installed "\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${WORDSNARL_INSTALL_PROGRAMDIR}/${target}")
+    install(CODE "execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment \"${installed}\"
+                                  COMMAND_ERROR_IS_FATAL ANY)"
+            COMPONENT ${component})
+endfunction()
+
+wordsnarl_install_program(wordsnarl game)
+install(FILES ${WORDSNARL_INSTRUCTIONS_PAGE} DESTINATION ${WORDSNARL_INSTALL_PROGRAMDIR})
 
 # The game on the PATH: a relative link, so the installed tree can be moved or unpacked anywhere.
 cmake_path(ABSOLUTE_PATH WORDSNARL_INSTALL_PROGRAMDIR BASE_DIRECTORY ${CMAKE_INSTALL_PREFIX} OUTPUT_VARIABLE program_dir)
@@ -42,3 +53,11 @@ endforeach()
 add_custom_target(wordsnarl_documents ALL DEPENDS ${compressed_documents})
 install(FILES ${compressed}/wordsnarl.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES ${packaging}/copyright ${compressed}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${packaging}/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME wordsnarl)
+
+# The viewer's own package, beside the game in its folder, with the same notices.
+if(TARGET wordsnarl-instructions)
+    wordsnarl_install_program(wordsnarl-instructions instructions)
+    install(FILES ${packaging}/copyright ${compressed}/changelog.gz
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/wordsnarl-instructions COMPONENT instructions)
+endif()

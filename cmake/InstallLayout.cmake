@@ -19,6 +19,9 @@ set(WORDSNARL_INSTALL_PROGRAMDIR "${CMAKE_INSTALL_LIBDIR}/wordsnarl")
 # lose the icon when they differ.
 set(WORDSNARL_APP_ID "org.brivak.Wordsnarl")
 
+# Everything installed belongs to the game's package but what is marked for the viewer's.
+set(CMAKE_INSTALL_DEFAULT_COMPONENT_NAME game)
+
 # Packages want world-readable folders whatever the builder's umask.
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

@@ -13,12 +13,14 @@ WORDSNARL_BUILD_PACKAGES="g++ cmake ninja-build pkg-config qt6-base-dev qt6-webe
 # mktemp, timeout) are in every Debian, however minimal.
 WORDSNARL_TEST_PACKAGES="appstream desktop-file-utils binutils xvfb openbox xdotool x11-utils"
 
-# The Debian package: dpkg-shlibdeps (dpkg-dev) and file find the libraries the programs need.
-WORDSNARL_PACKAGE_PACKAGES="dpkg-dev file"
+# The Debian packages: dpkg-shlibdeps (dpkg-dev) and file find the libraries the programs need;
+# lintian checks the packages against Debian's policy.
+WORDSNARL_PACKAGE_PACKAGES="dpkg-dev file lintian"
 
 # Benchmarks (Google Benchmark; XCB's DAMAGE library and xvfb-run, which needs xauth, to time
 # windows on an X server); libFuzzer (clang); screenshots under a virtual X server, also in a
-# dark theme; the Windows syntax check in CI; a fresh Debian for scripts/check-fresh-debian.sh.
+# dark theme; the Windows syntax check in CI; a fresh Debian for scripts/check-fresh-debian.sh
+# and scripts/measure-install-sizes.sh.
 WORDSNARL_BENCH_PACKAGES="libbenchmark-dev libxcb-damage0-dev xvfb xauth"
 WORDSNARL_FUZZ_PACKAGES="clang-14 libclang-rt-14-dev"
 WORDSNARL_SCREENSHOT_PACKAGES="xvfb xdotool imagemagick qt6ct"

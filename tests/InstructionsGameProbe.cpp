@@ -1,11 +1,12 @@
 // The game program as main() starts it, with a stand-in system and scripted
 // dialogs and the splash cut short, driven by the commands on its command line
 // and then one per line on standard input ("howtoplay", "about", "ctrl-x",
-// "exit", "close", "ping"), each answered with "done <command>" once carried
-// out. Tests and benchmarks use it to play the game's part beside the
-// instructions viewer and to end the game the ways a player can. Started with
-// "splash-closed-early", it closes the splash before its timer fires and fails
-// should a game window follow.
+// "exit", "close", "ping", "no-browser"), each answered with "done <command>"
+// once carried out. Each URL handed to the desktop and each message shown is
+// reported on standard error. Tests and benchmarks use it to play the game's
+// part beside the instructions viewer and to end the game the ways a player
+// can. Started with "splash-closed-early", it closes the splash before its
+// timer fires and fails should a game window follow.
 #include "app/GameProgram.h"
 #include "support/FakeRegistry.h"
 #include "support/FakeSystem.h"
@@ -27,16 +28,16 @@ void say(const QByteArray &line) {
     std::fflush(stdout);
 }
 
-template <typename Window> Window *shown() {
+frmWords *shownGameWindow() {
     for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (auto *found = qobject_cast<Window *>(window); found && found->isVisible()) {
-            return found;
+        if (auto *game = qobject_cast<frmWords *>(window); game && game->isVisible()) {
+            return game;
         }
     }
     return nullptr;
 }
 
-void carryOut(const QByteArray &command, frmWords &game) {
+void carryOut(const QByteArray &command, frmWords &game, FakeSystem &system) {
     game.activateWindow();
     if (!QTest::qWaitForWindowActive(&game)) {
         say("inactive " + command);
@@ -52,6 +53,8 @@ void carryOut(const QByteArray &command, frmWords &game) {
         game.findChild<QAction *>(QStringLiteral("mnuExit"))->trigger();
     } else if (command == "close") {
         game.close();
+    } else if (command == "no-browser") {
+        system.urlsOpen = false;
     }
     say("done " + command);
 }
@@ -68,13 +71,13 @@ int main(int argc, char *argv[]) {
     if (app.arguments().value(1) == QLatin1String("splash-closed-early")) {
         QTimer::singleShot(50, splash, &QWidget::close);
         const int code = QApplication::exec();
-        return shown<frmWords>() ? 1 : code;
+        return shownGameWindow() ? 1 : code;
     }
     splash->findChild<QTimer *>(QStringLiteral("tmrSplash"))->start(0);
-    if (!QTest::qWaitFor([] { return shown<frmWords>() != nullptr; })) {
+    if (!QTest::qWaitFor([] { return shownGameWindow() != nullptr; })) {
         return 1;
     }
-    frmWords &game = *shown<frmWords>();
+    frmWords &game = *shownGameWindow();
 
     QByteArray pending;
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
@@ -89,12 +92,26 @@ int main(int argc, char *argv[]) {
         for (qsizetype end = pending.indexOf('\n'); end >= 0; end = pending.indexOf('\n')) {
             const QByteArray command = pending.left(end).trimmed();
             pending.remove(0, end + 1);
-            carryOut(command, game);
+            carryOut(command, game, system);
         }
     });
     for (const QString &command : app.arguments().mid(1)) {
-        QTimer::singleShot(0, &game, [&game, command] { carryOut(command.toLatin1(), game); });
+        QTimer::singleShot(0, &game, [&, command] { carryOut(command.toLatin1(), game, system); });
     }
+    // Whatever the game hands the desktop or says to the player, even long after a command.
+    qsizetype urlsReported = 0;
+    qsizetype messagesReported = 0;
+    QTimer report;
+    QObject::connect(&report, &QTimer::timeout, [&] {
+        for (; urlsReported < system.openedUrls.size(); ++urlsReported) {
+            std::fprintf(stderr, "url: %s\n", system.openedUrls.at(urlsReported).toEncoded().constData());
+        }
+        for (; messagesReported < dialogs.shown.size(); ++messagesReported) {
+            QString text = dialogs.shown.at(messagesReported).text;
+            std::fprintf(stderr, "message: %s\n", qPrintable(text.replace('\n', ' ')));
+        }
+    });
+    report.start(20);
     say("ready");
     return QApplication::exec();
 }

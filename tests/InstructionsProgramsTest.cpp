@@ -11,7 +11,7 @@
 
 // The game and its instructions viewer as two programs side by side, in a
 // folder of their own with a test page: the game keeps one viewer for all its
-// requests, replaces one that died, does without one that is missing, and
+// requests, replaces one that died, shows the page elsewhere without one, and
 // however the game ends, the viewer and everything it started are gone within
 // a second. Built with the real viewer, and with a stand-in that needs no web
 // engine, so that sanitizer builds test the game's side too.
@@ -95,10 +95,40 @@ private slots:
         QVERIFY(viewers().constFirst() != first);
     }
 
-    void aMissingViewerLeavesTheGameUsable() {
-        QVERIFY(QFile::remove(pages_->path(QStringLiteral("wordsnarl-instructions"))));
-        QVERIFY(game_->send("howtoplay"));
-        QVERIFY(game_->send("howtoplay"));
+    void withoutAWorkingViewerThePageIsShownElsewhere_data() {
+        QTest::addColumn<QByteArray>("viewer"); // the stand-in's script; empty: no viewer at all
+        QTest::addColumn<bool>("browser");
+        QTest::addColumn<int>("viewerStarts"); // for five How To Plays
+        const QByteArray exitsAtOnce = "#!/bin/sh\necho >>\"$0.starts\"\nexit 1\n";
+        QTest::newRow("viewer missing") << QByteArray() << true << 0;
+        QTest::newRow("viewer exits at once, tried three times") << exitsAtOnce << true << 3;
+        QTest::newRow("viewer and browser missing") << QByteArray() << false << 0;
+    }
+    void withoutAWorkingViewerThePageIsShownElsewhere() {
+        QFETCH(QByteArray, viewer);
+        QFETCH(bool, browser);
+        QFETCH(int, viewerStarts);
+        const QString viewerPath = pages_->path(QStringLiteral("wordsnarl-instructions"));
+        QVERIFY(QFile::remove(viewerPath));
+        if (!viewer.isEmpty()) {
+            QFile script(viewerPath);
+            QVERIFY(script.open(QIODevice::WriteOnly));
+            script.write(viewer);
+            script.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        }
+        if (!browser) {
+            QVERIFY(game_->send("no-browser"));
+        }
+        const QString page = pages_->path(QStringLiteral("GameInstructions.htm"));
+        // Without a browser, a message names the page's path, which no URL has after a space.
+        const QByteArray shown =
+            browser ? "url: " + QUrl::fromLocalFile(page).toEncoded() + '\n' : ' ' + page.toUtf8() + '\n';
+        for (int i = 0; i < 5; ++i) {
+            game_->clearErrors();
+            QVERIFY(game_->send("howtoplay"));
+            QVERIFY2(game_->waitForError(shown, 5000), "How To Play showed nothing");
+        }
+        QCOMPARE(QFile(viewerPath + ".starts").size(), viewerStarts);
         QVERIFY(game_->send("ping"));
         QVERIFY(processtree::descendantsOf(game_->pid()).isEmpty());
         QVERIFY(game_->send("exit"));

@@ -3,6 +3,7 @@
 #include "AddressBox.h"
 #include "ToolbarImages.h"
 #include "WebBrowserControl.h"
+#include "accessory/InstructionsChannel.h"
 #include "accessory/MakerContacts.h"
 #include "ui/Controls.h"
 #include "ui/Twips.h"
@@ -132,8 +133,7 @@ void frmBrowser::Form_Load() {
     tbToolBar->update();
     Form_Resize();
     cboAddress->move(twips::toPixels(50), lblAddress->y() + lblAddress->height() + twips::toPixels(15));
-    StartingAddress =
-        QDir::toNativeSeparators(QDir(programFolder_).filePath(QStringLiteral("GameInstructions.htm")));
+    StartingAddress = QDir::toNativeSeparators(QDir(programFolder_).filePath(instructions::PageFileName));
     cboAddress->setEditText(StartingAddress);
     cboAddress->addItem(cboAddress->currentText());
     cboAddress->addItem(maker::HostName);

@@ -55,9 +55,9 @@ if [ -L "$link" ]; then
     esac
 fi
 program_dir="$(dirname "$(readlink -f "$link")")"
+[ -f "$program_dir/GameInstructions.htm" ] || fail "GameInstructions.htm is not beside the game"
 if [ "$with_viewer" = 1 ]; then
     [ -x "$program_dir/wordsnarl-instructions" ] || fail "the instructions viewer is not beside the game"
-    [ -f "$program_dir/GameInstructions.htm" ] || fail "GameInstructions.htm is not beside the game"
 fi
 
 # Started from the PATH, the game must keep running and see the program folder as its own,

@@ -15,11 +15,15 @@ public:
     QStringList normalFiles;
     QStringList startAttempts;
     QList<QUrl> openedUrls;
+    bool urlsOpen = true; // false: as on a desktop without a handler for any URL
 
     bool start(const QString &path) override {
         startAttempts.append(path);
         return startablePrograms.contains(path);
     }
     bool isNormalFile(const QString &path) const override { return normalFiles.contains(path); }
-    void open(const QUrl &url) override { openedUrls.append(url); }
+    bool open(const QUrl &url) override {
+        openedUrls.append(url);
+        return urlsOpen;
+    }
 };
