@@ -51,15 +51,15 @@ private slots:
     void browsingListsEachAddressOnceLatestFirstOnArrivalAndMovesThroughTheHistory() {
         QVERIFY(openWindow());
         const QStringList before = entries();
-        typeAddress(pages_->path(QStringLiteral("second.htm")));
+        QVERIFY(typeAddress(pages_->path(QStringLiteral("second.htm"))));
         QCOMPARE(entries(), before);
         QVERIFY(browser()->Busy());
         QVERIFY(arriveAt(InstructionsPages::SecondTitle));
         QCOMPARE(entries(), QStringList{url("second.htm")} + before);
 
-        typeAddress(url("third.htm"));
+        QVERIFY(typeAddress(url("third.htm")));
         QVERIFY(arriveAt(InstructionsPages::ThirdTitle));
-        typeAddress(url("second.htm"));
+        QVERIFY(typeAddress(url("second.htm")));
         QVERIFY(arriveAt(InstructionsPages::SecondTitle));
         QTRY_COMPARE(entries(), (QStringList{url("second.htm"), url("third.htm")} + before));
         // Choosing a listed address visits it.
@@ -86,9 +86,9 @@ private slots:
     void theAddressBoxNavigatesOncePerEnterAndNeverOtherwise() {
         QVERIFY(openWindow());
         QSignalSpy loads(browser(), &QWebEngineView::loadStarted);
-        typeAddress(pages_->path(QStringLiteral("second.htm")), Qt::Key_Enter);
+        QVERIFY(typeAddress(pages_->path(QStringLiteral("second.htm")), Qt::Key_Enter));
         QVERIFY(arriveAt(InstructionsPages::SecondTitle));
-        typeAddress(url("GameInstructions.htm"));
+        QVERIFY(typeAddress(url("GameInstructions.htm")));
         QVERIFY(arriveAt(InstructionsPages::InstructionsTitle));
         QCOMPARE(loads.size(), 2);
 
@@ -108,14 +108,14 @@ private slots:
     // caption must not stay at "Working..." with the busy poll running for ever.
     void aNavigationThatNeverLoadsEndsTheBusyCaption() {
         QVERIFY(openWindow());
-        typeAddress(QStringLiteral("wordsnarl-test:nowhere"));
+        QVERIFY(typeAddress(QStringLiteral("wordsnarl-test:nowhere")));
         QVERIFY(test::waitUntil([this] { return !timer()->isActive(); }, 5000));
         QCOMPARE(window_->windowTitle(), InstructionsPages::InstructionsTitle);
     }
 
     void stopEndsWorkingAndShowsTheCurrentTitle() {
         QVERIFY(openWindow());
-        typeAddress(pages_->writeSlowPage());
+        QVERIFY(typeAddress(pages_->writeSlowPage()));
         QTRY_COMPARE(window_->windowTitle(), QStringLiteral("Working..."));
         click("Stop");
         QCOMPARE(window_->windowTitle(), browser()->LocationName());
@@ -160,7 +160,7 @@ private slots:
                        window_->windowTitle() != QStringLiteral("Working...");
             },
             20000));
-        typeAddress(url("second.htm"));
+        QVERIFY(typeAddress(url("second.htm")));
         QVERIFY(arriveAt(InstructionsPages::SecondTitle));
     }
 
@@ -181,7 +181,7 @@ private slots:
         QVERIFY(request());
         window_ = viewer.window();
         QVERIFY(arriveAt(InstructionsPages::InstructionsTitle, 20000));
-        typeAddress(url("second.htm"));
+        QVERIFY(typeAddress(url("second.htm")));
         QVERIFY(arriveAt(InstructionsPages::SecondTitle));
         const QStringList visited = entries();
         window_->showMinimized();
@@ -222,13 +222,17 @@ private:
     WebBrowserControl *browser() const { return window_->findChild<WebBrowserControl *>(); }
     QString url(const char *page) const { return pages_->url(QString::fromLatin1(page)); }
     void click(const char *button) const { window_->findChild<QAction *>(QLatin1String(button))->trigger(); }
-    void typeAddress(const QString &address, Qt::Key enter = Qt::Key_Return) const {
+    // Alt+A, Ctrl+A, the address and Enter, as a player types them into the active window.
+    [[nodiscard]] bool typeAddress(const QString &address, Qt::Key enter = Qt::Key_Return) const {
         window_->activateWindow();
-        QTest::qWaitForWindowActive(window_);
+        if (!QTest::qWaitForWindowActive(window_)) {
+            return false;
+        }
         test::press(*window_, Qt::Key_A, Qt::AltModifier);
         test::press(*window_, Qt::Key_A, Qt::ControlModifier);
         test::type(*window_, address);
         test::press(*window_, enter);
+        return true;
     }
     QStringList entries() const {
         QStringList list;
