@@ -11,6 +11,7 @@
 // Usage: bench_instructions [runs]   (default 7; medians are printed)
 #include "InstructionsViewer.h"
 #include "Median.h"
+#include "Memory.h"
 #include "frmBrowser.h"
 #include "support/GameProbe.h"
 #include "support/ProcessTree.h"
@@ -53,7 +54,7 @@ bool measureFirstOpen(const QString &title, FirstOpen &result) {
         return false;
     }
     QTest::qWait(500);
-    result.pssBeforeMiB = processtree::pssKiB(game.pid()) / 1024.0;
+    result.pssBeforeMiB = memory::pssKiB(game.pid()) / 1024.0;
     game.clearErrors();
     QElapsedTimer clock;
     clock.start();
@@ -66,8 +67,8 @@ bool measureFirstOpen(const QString &title, FirstOpen &result) {
     }
     result.milliseconds = static_cast<double>(clock.nsecsElapsed()) / 1e6;
     QTest::qWait(1000);
-    result.pssAfterMiB = processtree::pssKiB(game.pid()) / 1024.0;
-    result.rssAfterMiB = processtree::rssKiB(game.pid()) / 1024.0;
+    result.pssAfterMiB = memory::pssKiB(game.pid()) / 1024.0;
+    result.rssAfterMiB = memory::rssKiB(game.pid()) / 1024.0;
     return game.send("exit") && game.waitForEnd(5000);
 }
 

@@ -11,6 +11,7 @@
 // Usage: bench_startup [runs]   (default 7; medians are printed). Needs an X
 // server in DISPLAY with no window manager, as bench.sh gives it under Xvfb.
 #include "Median.h"
+#include "Memory.h"
 #include "WindowWatch.h"
 #include "support/ProcessTree.h"
 
@@ -65,8 +66,8 @@ struct Memory {
 
 Memory memoryOf(const QProcess &process) {
     QThread::msleep(SettleMilliseconds);
-    return {mebibytes(processtree::rssKiB(process.processId())),
-            mebibytes(processtree::pssKiB(process.processId()))};
+    return {mebibytes(memory::rssKiB(process.processId())),
+            mebibytes(memory::pssKiB(process.processId()))};
 }
 
 struct GameRun {

@@ -27,26 +27,6 @@ bool readStatus(qint64 pid, QString &name, qint64 &parent) {
     return true;
 }
 
-// Adds up one field of /proc/<pid>/smaps_rollup ("Pss:", "Rss:") over the process and its descendants.
-qint64 rollupKiB(qint64 pid, const QByteArray &field) {
-    qint64 total = 0;
-    QList<Process> tree = descendantsOf(pid);
-    tree.append(Process{pid, {}});
-    for (const Process &member : tree) {
-        QFile rollup(QStringLiteral("/proc/%1/smaps_rollup").arg(member.pid));
-        // Files under /proc report no size, so they are read whole rather than to their end.
-        const QList<QByteArray> lines =
-            rollup.open(QIODevice::ReadOnly) ? rollup.readAll().split('\n') : QList<QByteArray>();
-        for (const QByteArray &line : lines) {
-            if (line.startsWith(field)) {
-                total += line.mid(field.size()).trimmed().split(' ').value(0).toLongLong();
-                break;
-            }
-        }
-    }
-    return total;
-}
-
 } // namespace
 
 QList<Process> descendantsOf(qint64 pid) {
@@ -72,14 +52,6 @@ bool isAlive(qint64 pid) {
     QString name;
     qint64 parent = 0;
     return readStatus(pid, name, parent);
-}
-
-qint64 pssKiB(qint64 pid) {
-    return rollupKiB(pid, "Pss:");
-}
-
-qint64 rssKiB(qint64 pid) {
-    return rollupKiB(pid, "Rss:");
 }
 
 } // namespace processtree
