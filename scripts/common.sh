@@ -8,9 +8,11 @@ WORDSNARL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 WORDSNARL_BUILD_PACKAGES="g++ cmake ninja-build pkg-config qt6-base-dev qt6-webengine-dev libgl-dev fonts-dejavu-core fonts-liberation"
 
 # What the tests need on top: desktop-file and metainfo validators, and readelf (binutils) to
-# read which libraries the game links. The shell tools they also use (sed, awk, od, gzip,
+# read which libraries the game links; for the game played by ear, a private X desktop (Xvfb,
+# openbox, xdotool for the keys) with its own D-Bus session and AT-SPI bus, and the Orca screen
+# reader speaking through speech-dispatcher. The shell tools they also use (sed, awk, od, gzip,
 # mktemp, timeout) are in every Debian, however minimal.
-WORDSNARL_TEST_PACKAGES="appstream desktop-file-utils binutils"
+WORDSNARL_TEST_PACKAGES="appstream desktop-file-utils binutils xvfb openbox xdotool dbus-daemon at-spi2-core orca speech-dispatcher"
 
 # The Debian package: dpkg-shlibdeps (dpkg-dev) and file find the libraries the programs need.
 WORDSNARL_PACKAGE_PACKAGES="dpkg-dev file"
