@@ -6,7 +6,11 @@
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
 
+#include <QApplication>
+#include <QTimer>
+
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -25,6 +29,13 @@ AnswerRow::AnswerRow(QWidget *parent, const QString &objectName, QString spokenN
     pattern->setGeometry(twips::rect(leftTop.x(), leftTop.y(), BoxSizeTwips, BoxSizeTwips));
     pattern->setFont(fonts::desktopSans(9.75));
     pattern->setFocusPolicy(Qt::NoFocus);
+    connect(qApp, &QApplication::focusChanged, this, [this](const QWidget *old) {
+        if (newsBox_ != 0 && newsBox_ <= length_ && old == &box(newsBox_)) {
+            // Only once the next focus has been reported: a screen reader reads
+            // a new name of the box it is still on.
+            QTimer::singleShot(0, this, &AnswerRow::dropNews);
+        }
+    });
 }
 
 void AnswerRow::setPatternBackground(const QColor &color) {
@@ -44,6 +55,7 @@ void AnswerRow::build(std::int16_t length, std::int16_t markedPosition, const QS
         makeBox(static_cast<std::int16_t>(boxes_.size()));
     }
     length_ = length;
+    markedPosition_ = markedPosition;
     for (std::int16_t index = 1; index <= length; ++index) {
         const LetterBox &previous = box(static_cast<std::int16_t>(index - 1));
         LetterBox &letter = box(index);
@@ -51,9 +63,8 @@ void AnswerRow::build(std::int16_t length, std::int16_t markedPosition, const QS
         letter.setGeometry(twips::toPixels(twips::fromPixels(previous.x()) +
                                            twips::fromPixels(previous.width()) + BoxGapTwips),
                            previous.y(), previous.width(), previous.height());
-        const QString name = tr("%1, letter %2 of %3").arg(spokenName_).arg(index).arg(length);
-        letter.setAccessibleName(index == markedPosition ? tr("%1, marked").arg(name) : name);
-        letter.setAccessibleDescription(description);
+        nameBox(index);
+        letter.setAccessibleDescription(index == 1 ? description : QString());
         letter.show();
         QWidget::setTabOrder(previousInTabOrder, &letter);
         previousInTabOrder = &letter;
@@ -76,6 +87,32 @@ void AnswerRow::clear() {
         letter.setText(QString());
     }
     length_ = 0;
+    newsBox_ = 0;
+}
+
+void AnswerRow::tell(std::int16_t index, const QString &news) {
+    const std::int16_t previous = std::exchange(newsBox_, index);
+    news_ = news;
+    if (previous != 0 && previous != index) {
+        nameBox(previous);
+    }
+    if (index <= length_) {
+        nameBox(index);
+    }
+}
+
+void AnswerRow::nameBox(std::int16_t index) {
+    QString name = tr("%1, letter %2 of %3").arg(spokenName_).arg(index).arg(length_);
+    if (index == markedPosition_) {
+        name = tr("%1, marked").arg(name);
+    }
+    box(index).setAccessibleName(index == newsBox_ ? tr("%1 %2").arg(news_, name) : name);
+}
+
+void AnswerRow::dropNews() {
+    if (newsBox_ != 0 && newsBox_ <= length_ && !box(newsBox_).hasFocus()) {
+        nameBox(std::exchange(newsBox_, std::int16_t{0}));
+    }
 }
 
 QString AnswerRow::text() const {
@@ -86,10 +123,23 @@ QString AnswerRow::text() const {
     return letters;
 }
 
-void AnswerRow::write(const std::vector<BoxWrite> &writes) {
+std::int16_t AnswerRow::write(const std::vector<BoxWrite> &writes) {
+    writing_ = true;
+    focusAfterWrite_ = 0;
     for (const BoxWrite &write : writes) {
         box(write.box).setText(write.text);
     }
+    writing_ = false;
+    return focusAfterWrite_;
+}
+
+std::int16_t AnswerRow::focusedBox() const {
+    for (std::int16_t index = 1; index <= length_; ++index) {
+        if (box(index).hasFocus()) {
+            return index;
+        }
+    }
+    return 0;
 }
 
 LetterBox *AnswerRow::makeBox(std::int16_t index) {
@@ -100,6 +150,7 @@ LetterBox *AnswerRow::makeBox(std::int16_t index) {
     if (index > 0) {
         letter->setFont(boxes_[0]->font());
         connect(letter, &QLineEdit::textChanged, this, [this, index] { LetterBox_Change(index); });
+        connect(letter, &LetterBox::questionMarkTyped, this, &AnswerRow::hintRequested);
     }
     return letter;
 }
@@ -119,8 +170,13 @@ void AnswerRow::LetterBox_Change(std::int16_t index) {
     // handler once more, nested; writing identical text changes nothing.
     letter.setText(caseForBox(letter.text(), index));
     if (!letter.text().isEmpty() && index != length_) {
-        LetterBox &next = box(static_cast<std::int16_t>(index + 1));
-        next.setFocus();
-        next.setSelection(0, 1);
+        const auto next = static_cast<std::int16_t>(index + 1);
+        if (writing_) {
+            focusAfterWrite_ = next;
+            return;
+        }
+        LetterBox &nextBox = box(next);
+        nextBox.setFocus();
+        nextBox.setSelection(0, 1);
     }
 }

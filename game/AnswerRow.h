@@ -17,8 +17,9 @@ class QWidget;
 // box (member 0) gives every box its look; boxes 1, 2, ... stand one per
 // letter to its right. A letter typed or written into a box takes the case of
 // its place and moves the focus on along the row, so an answer is typed in
-// one go. Boxes of a shorter row stay hidden for reuse, since a new puzzle
-// would otherwise create and destroy dozens of widgets.
+// one go; a "?" typed asks for the row's hint instead, since no answer holds
+// one. Boxes of a shorter row stay hidden for reuse, since a new puzzle would
+// otherwise create and destroy dozens of widgets.
 class AnswerRow final : public QObject {
     Q_OBJECT
 
@@ -32,12 +33,19 @@ public:
     void setPatternBackground(const QColor &color);
 
     // Shows length empty boxes, marks the box at markedPosition red (0 marks
-    // none) and puts them in the tab order after previousInTabOrder.
+    // none) and puts them in the tab order after previousInTabOrder. The first
+    // box alone carries the description, so that a screen reader tells it when
+    // the player enters the row, not on every letter.
     void build(std::int16_t length, std::int16_t markedPosition, const QString &description,
                QWidget *previousInTabOrder);
 
-    // Hides every box, and its letter and names with it.
+    // Hides every box, and its letter, names and news with it.
     void clear();
+
+    // Puts news before the accessible name of a box (also of one still to be
+    // built) until that box has lost the focus: a screen reader landing on the
+    // box, or already on it, then tells both at once.
+    void tell(std::int16_t index, const QString &news);
 
     std::int16_t length() const { return length_; }
 
@@ -47,10 +55,21 @@ public:
     // The letters in box order; an empty box adds nothing, so a gap reads shorter.
     QString text() const;
 
-    void write(const std::vector<BoxWrite> &writes);
+    // Writes the boxes without moving the focus on at each letter, so that a
+    // screen reader is not sent through the row. Gives the box the focus
+    // would have reached, or 0 if it stays.
+    std::int16_t write(const std::vector<BoxWrite> &writes);
+
+    // The box that has the focus, or 0.
+    std::int16_t focusedBox() const;
+
+signals:
+    void hintRequested();
 
 private:
     LetterBox *makeBox(std::int16_t index);
+    void nameBox(std::int16_t index);
+    void dropNews();
     void LetterBox_Change(std::int16_t index);
 
     QWidget *parent_;
@@ -58,4 +77,9 @@ private:
     QString spokenName_;
     std::vector<LetterBox *> boxes_; // every box ever made; [0] is the pattern
     std::int16_t length_ = 0;
+    std::int16_t markedPosition_ = 0;
+    std::int16_t newsBox_ = 0; // 0: no news
+    QString news_;
+    bool writing_ = false;
+    std::int16_t focusAfterWrite_ = 0;
 };

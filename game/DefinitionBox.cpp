@@ -1,5 +1,6 @@
 #include "DefinitionBox.h"
 
+#include <QAccessibleWidget>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QScrollBar>
@@ -15,10 +16,85 @@ namespace {
 // The usual space between the frame and the text, kept while it leaves room for a line.
 constexpr int UsualMargin = 4;
 
+// A screen reader reads a text box by its lines, and Qt gives it the lines as
+// wrapped on screen: the first would be a definition cut short, and the tool
+// tip, which Qt offers as the description, would then repeat it whole. Here a
+// definition is one line and the description only what is set as such.
+class AccessibleDefinition final : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit AccessibleDefinition(DefinitionBox *box)
+        : QAccessibleWidget(box, QAccessible::EditableText) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = true;
+        state.multiLine = true;
+        return state;
+    }
+    QString text(QAccessible::Text kind) const override {
+        return kind == QAccessible::Description ? widget()->accessibleDescription()
+                                                : QAccessibleWidget::text(kind);
+    }
+    void *interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface *>(this)
+                                                  : QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(int startOffset, int endOffset) const override {
+        return box().toPlainText().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return static_cast<int>(box().toPlainText().size()); }
+    int cursorPosition() const override { return box().textCursor().position(); }
+    void setCursorPosition(int position) override { setSelection(0, position, position); }
+    int selectionCount() const override { return box().textCursor().hasSelection() ? 1 : 0; }
+    void selection(int, int *startOffset, int *endOffset) const override {
+        *startOffset = box().textCursor().selectionStart();
+        *endOffset = box().textCursor().selectionEnd();
+    }
+    void addSelection(int startOffset, int endOffset) override { setSelection(0, startOffset, endOffset); }
+    void removeSelection(int) override { setCursorPosition(cursorPosition()); }
+    void setSelection(int, int startOffset, int endOffset) override {
+        QTextCursor cursor = box().textCursor();
+        cursor.setPosition(startOffset);
+        cursor.setPosition(endOffset, QTextCursor::KeepAnchor);
+        box().setTextCursor(cursor);
+    }
+    QRect characterRect(int offset) const override {
+        QTextCursor cursor = box().textCursor();
+        cursor.setPosition(offset);
+        const QRect place = box().cursorRect(cursor);
+        return {box().viewport()->mapToGlobal(place.topLeft()), place.size()};
+    }
+    int offsetAtPoint(const QPoint &point) const override {
+        return box().cursorForPosition(box().viewport()->mapFromGlobal(point)).position();
+    }
+    void scrollToSubstring(int startIndex, int) override {
+        setCursorPosition(startIndex);
+        box().ensureCursorVisible();
+    }
+    QString attributes(int, int *startOffset, int *endOffset) const override {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+
+private:
+    DefinitionBox &box() const { return *static_cast<DefinitionBox *>(widget()); }
+};
+
+QAccessibleInterface *accessibleDefinition(const QString &className, QObject *object) {
+    if (className == QLatin1String(DefinitionBox::staticMetaObject.className())) {
+        return new AccessibleDefinition(static_cast<DefinitionBox *>(object));
+    }
+    return nullptr;
+}
+
 } // namespace
 
 DefinitionBox::DefinitionBox(QWidget *parent)
     : QPlainTextEdit(parent) {
+    static const bool accessibleAsOneLine = (QAccessible::installFactory(accessibleDefinition), true);
+    Q_UNUSED(accessibleAsOneLine);
     // The strip below the last whole line belongs to the box, not to the window behind it.
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);

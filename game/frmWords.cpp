@@ -12,6 +12,7 @@
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -85,6 +86,10 @@ void frmWords::createControls() {
     rows_(GameState::FinalRow) =
         new AnswerRow(client_, QStringLiteral("txtPClue"), tr("Final answer"), FinalRowPattern);
     rows_(GameState::FinalRow)->setPatternBackground(QColor(255, 0, 0));
+    for (std::int16_t row = 1; row <= 5; ++row) {
+        connect(rows_(row), &AnswerRow::hintRequested, this, [this, row] { cmdHint_Click(row); });
+    }
+    connect(rows_(GameState::FinalRow), &AnswerRow::hintRequested, this, &frmWords::cmdClueHint_Click);
 
     lblClue =
         controls::label(client_, QStringLiteral("lblClue"), twips::rect(1200, 6720, 4935, 255), QString());
@@ -101,16 +106,13 @@ void frmWords::createControls() {
 }
 
 void frmWords::createHintButtons() {
-    cmdHint[0] = hintButton(client_, QStringLiteral("cmdHint(0)"),
-                            twips::rect(AnswerRowLeft, 0, HintButtonSize, HintButtonSize), QString());
-    cmdHint[0]->hide();
     for (std::int16_t row = 1; row <= 5; ++row) {
         const int top = AnswerRowTops[static_cast<std::size_t>(row - 1)];
         QPushButton *button = hintButton(client_, QStringLiteral("cmdHint(%1)").arg(row),
                                          twips::rect(AnswerRowLeft, top, HintButtonSize, HintButtonSize),
                                          tr("Hint for answer %1").arg(row));
         connect(button, &QPushButton::clicked, this, [this, row] { cmdHint_Click(row); });
-        cmdHint[static_cast<std::size_t>(row)] = button;
+        cmdHint(row) = button;
     }
     cmdClueHint =
         hintButton(client_, QStringLiteral("cmdClueHint"),
@@ -158,7 +160,7 @@ QList<QAction *> frmWords::createMenus() {
 void frmWords::setDesignTabOrder() {
     QList<QWidget *> order(txtClue.begin(), txtClue.end());
     order << cmdCorrectPuz;
-    order.append(QList<QWidget *>(cmdHint.begin() + 1, cmdHint.end()));
+    order.append(QList<QWidget *>(cmdHint.begin(), cmdHint.end()));
     order << cmdClueHint;
     for (qsizetype i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
@@ -181,18 +183,29 @@ void frmWords::BuildBoard(std::int16_t number) {
         // A long definition wraps beyond the box's one visible line.
         txtClue[i]->setToolTip(definition);
     }
+    // Whoever lands on the board's first box hears which puzzle it is.
+    rows_(1)->tell(1, tr("Puzzle Number %1.").arg(chosen));
     // Keyboard users reach a row's boxes right after its definitions.
     for (std::int16_t row = 1; row <= 5; ++row) {
         rows_(row)->build(static_cast<std::int16_t>(ActivePuzzle.Answers(row).size()),
-                          ActivePuzzle.MarkedPositions(row), QString(), txtClue[2 * row - 1]);
+                          ActivePuzzle.MarkedPositions(row),
+                          tr("Definitions: %1; %2")
+                              .arg(ActivePuzzle.Definitions(static_cast<std::int16_t>(2 * row - 1)),
+                                   ActivePuzzle.Definitions(static_cast<std::int16_t>(2 * row))),
+                          txtClue[static_cast<std::size_t>(2 * row - 1)]);
     }
-    lblClue->setText(ActivePuzzle.FinalClue);
+    // With a buddy, a "&" would underline the letter after it instead of showing.
+    lblClue->setText(QString(ActivePuzzle.FinalClue).replace(u'&', QStringLiteral("&&")));
     lblClue->setAccessibleName(tr("Final clue: %1").arg(ActivePuzzle.FinalClue));
-    // The final clue is a label, which the keyboard never reaches: its boxes say it.
+    // The final clue is a label, which the keyboard never reaches: it labels the
+    // final row's first box, which tells what the row is for.
     AnswerRow &lastAnswer = *rows_(5);
-    rows_(GameState::FinalRow)
-        ->build(static_cast<std::int16_t>(ActivePuzzle.FinalAnswer.size()), 0, ActivePuzzle.FinalClue,
-                &lastAnswer.box(lastAnswer.length()));
+    AnswerRow &finalRow = *rows_(GameState::FinalRow);
+    finalRow.build(static_cast<std::int16_t>(ActivePuzzle.FinalAnswer.size()), 0,
+                   tr("Final answer, %1 letters: the marked letters of the five answers, rearranged")
+                       .arg(ActivePuzzle.FinalAnswer.size()),
+                   &lastAnswer.box(lastAnswer.length()));
+    lblClue->setBuddy(&finalRow.box(1));
 }
 
 void frmWords::ClearBoard() {
@@ -200,6 +213,10 @@ void frmWords::ClearBoard() {
         definition->clear();
         definition->setToolTip(QString());
     }
+    for (QPushButton *hint : cmdHint) {
+        hint->setAccessibleDescription(QString());
+    }
+    cmdClueHint->setAccessibleDescription(QString());
     for (AnswerRow *row : rows_) {
         row->clear();
     }
@@ -209,14 +226,22 @@ void frmWords::ClearBoard() {
     state_.ClueHintCount = 0;
 }
 
+// The board is rebuilt with the focus resting on the board itself: a hidden box
+// would hand it on, box after box, and a screen reader would start reading each.
+// It then lands once, on the first box, which tells the puzzle number.
+void frmWords::playPuzzle(std::int16_t number) {
+    client_->setFocus();
+    ClearBoard();
+    BuildBoard(number);
+    focusAnew(rows_(1)->box(1));
+}
+
 void frmWords::focusFirstAnswerBox() {
     rows_(1)->box(1).setFocus();
 }
 
 void frmWords::mnuNewGame_Click() {
-    ClearBoard();
-    BuildBoard(0);
-    focusFirstAnswerBox();
+    playPuzzle(0);
 }
 
 void frmWords::mnuSelectPuzzle_Click() {
@@ -230,32 +255,61 @@ void frmWords::mnuSelectPuzzle_Click() {
         return;
     }
     state_.SelectedPuzzleNumber = choice.number;
-    if (choice.kind == PuzzleChoice::Kind::Rejected) {
-        dialogs_.showMessage(this, invalidPuzzleNumberMessage(state_.MaxPuzzleNumber), choice.title,
-                             Dialogs::Icon::Exclamation);
-    } else {
-        ClearBoard();
-        BuildBoard(state_.SelectedPuzzleNumber);
+    if (choice.kind == PuzzleChoice::Kind::Play) {
+        playPuzzle(state_.SelectedPuzzleNumber);
+        return;
     }
+    dialogs_.showMessage(this, invalidPuzzleNumberMessage(state_.MaxPuzzleNumber), choice.title,
+                         Dialogs::Icon::Exclamation);
     if (choice.focusFirstAnswerBox) {
         focusFirstAnswerBox();
     }
 }
 
-// Each press writes one more leading letter of the row's answer; the writes
-// move the focus on like typed letters.
+// Each press writes one more leading letter of the row's answer; the focus
+// then moves on as if the letters had been typed.
 void frmWords::cmdHint_Click(std::int16_t Index) {
-    revealLeadingLetters(*rows_(Index), state_.HintCount(Index), ActivePuzzle.Answers(Index));
+    revealLeadingLetters(*rows_(Index), *cmdHint(Index), state_.HintCount(Index),
+                         ActivePuzzle.Answers(Index));
 }
 
 void frmWords::cmdClueHint_Click() {
-    revealLeadingLetters(*rows_(GameState::FinalRow), state_.ClueHintCount, ActivePuzzle.FinalAnswer);
+    revealLeadingLetters(*rows_(GameState::FinalRow), *cmdClueHint, state_.ClueHintCount,
+                         ActivePuzzle.FinalAnswer);
 }
 
-void frmWords::revealLeadingLetters(AnswerRow &row, std::int16_t &hintCount, const QString &answer) {
+// The letters shown are told too, by the box the focus moves on to, or by the
+// box or hint button that keeps it.
+void frmWords::revealLeadingLetters(AnswerRow &row, QPushButton &hint, std::int16_t &hintCount,
+                                    const QString &answer) {
     const HintStep step = hintStep(hintCount, answer);
     hintCount = step.count;
-    row.write(step.writes);
+    QWidget *const focused = focusWidget();
+    const std::int16_t landing = row.write(step.writes);
+    const QString letters = answer.left(step.count).toUpper().split(QString(), Qt::SkipEmptyParts).join(u' ');
+    const QString news = tr("Hint: %1.").arg(letters);
+    hint.setAccessibleDescription(news);
+    if (const std::int16_t told = landing != 0 ? landing : row.focusedBox(); told != 0) {
+        row.tell(told, news);
+    }
+    if (landing != 0) {
+        focusAnew(row.box(landing));
+    } else if (focused != nullptr) {
+        focusAnew(*focused);
+    }
+}
+
+// Qt hands a new name or description of the focused control to a screen reader
+// in a form Orca cannot read, so news is told by a focus arriving. Orca tells
+// the focus only on a control other than the one it is on: the control comes
+// back as a new accessible object, while the focus rests on the board.
+void frmWords::focusAnew(QWidget &widget) {
+    client_->setFocus();
+    if (QAccessible::isActive()) {
+        QAccessible::deleteAccessibleInterface(
+            QAccessible::uniqueId(QAccessible::queryAccessibleInterface(&widget)));
+    }
+    widget.setFocus();
 }
 
 // Tells how many of the six items are wrong, never which, and offers a new

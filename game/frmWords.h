@@ -47,10 +47,13 @@ private:
     void Form_Load();
     void BuildBoard(std::int16_t number);
     void ClearBoard();
+    void playPuzzle(std::int16_t number);
     void focusFirstAnswerBox();
     void cmdHint_Click(std::int16_t Index);
     void cmdClueHint_Click();
-    void revealLeadingLetters(AnswerRow &row, std::int16_t &hintCount, const QString &answer);
+    void revealLeadingLetters(AnswerRow &row, QPushButton &hint, std::int16_t &hintCount,
+                              const QString &answer);
+    void focusAnew(QWidget &widget);
     void cmdCorrectPuz_Click();
     void mnuNewGame_Click();
     void mnuSelectPuzzle_Click();
@@ -62,7 +65,7 @@ private:
 
     QWidget *client_ = nullptr;
     std::array<QPlainTextEdit *, 10> txtClue{};
-    std::array<QPushButton *, 6> cmdHint{};
+    OneBasedArray<QPushButton *, 5> cmdHint;
     QPushButton *cmdClueHint = nullptr;
     QPushButton *cmdCorrectPuz = nullptr;
     QLabel *lblClue = nullptr;

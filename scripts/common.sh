@@ -8,10 +8,12 @@ WORDSNARL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 WORDSNARL_BUILD_PACKAGES="g++ cmake ninja-build pkg-config qt6-base-dev qt6-webengine-dev libgl-dev fonts-dejavu-core fonts-liberation"
 
 # What the tests need on top: desktop-file and metainfo validators, readelf (binutils) to
-# read which libraries the game links, and a private X server with a window manager, xdotool
-# and xprop (x11-utils) to play the real programs. The shell tools they also use (sed, awk, od, gzip,
-# mktemp, timeout) are in every Debian, however minimal.
-WORDSNARL_TEST_PACKAGES="appstream desktop-file-utils binutils xvfb openbox xdotool x11-utils"
+# read which libraries the game links; a private X desktop (Xvfb, openbox, xdotool for the
+# keys, xprop from x11-utils) to play the real programs, and for the game played by ear its
+# own D-Bus session and AT-SPI bus with the Orca screen reader speaking through
+# speech-dispatcher. The shell tools they also use (sed, awk, od, gzip, mktemp, timeout) are
+# in every Debian, however minimal.
+WORDSNARL_TEST_PACKAGES="appstream desktop-file-utils binutils xvfb openbox xdotool x11-utils dbus-daemon at-spi2-core orca speech-dispatcher"
 
 # The Debian packages: dpkg-shlibdeps (dpkg-dev) and file find the libraries the programs need;
 # lintian checks the packages against Debian's policy.
