@@ -9,10 +9,10 @@
 #include "ui/AppInfo.h"
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
+#include "ui/FocusAnew.h"
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -233,7 +233,7 @@ void frmWords::playPuzzle(std::int16_t number) {
     client_->setFocus();
     ClearBoard();
     BuildBoard(number);
-    focusAnew(rows_(1)->box(1));
+    focusAnew(rows_(1)->box(1), *client_);
 }
 
 void frmWords::focusFirstAnswerBox() {
@@ -293,23 +293,10 @@ void frmWords::revealLeadingLetters(AnswerRow &row, QPushButton &hint, std::int1
         row.tell(told, news);
     }
     if (landing != 0) {
-        focusAnew(row.box(landing));
+        focusAnew(row.box(landing), *client_);
     } else if (focused != nullptr) {
-        focusAnew(*focused);
+        focusAnew(*focused, *client_);
     }
-}
-
-// Qt hands a new name or description of the focused control to a screen reader
-// in a form Orca cannot read, so news is told by a focus arriving. Orca tells
-// the focus only on a control other than the one it is on: the control comes
-// back as a new accessible object, while the focus rests on the board.
-void frmWords::focusAnew(QWidget &widget) {
-    client_->setFocus();
-    if (QAccessible::isActive()) {
-        QAccessible::deleteAccessibleInterface(
-            QAccessible::uniqueId(QAccessible::queryAccessibleInterface(&widget)));
-    }
-    widget.setFocus();
 }
 
 // Tells how many of the six items are wrong, never which, and offers a new

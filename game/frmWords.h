@@ -53,7 +53,6 @@ private:
     void cmdClueHint_Click();
     void revealLeadingLetters(AnswerRow &row, QPushButton &hint, std::int16_t &hintCount,
                               const QString &answer);
-    void focusAnew(QWidget &widget);
     void cmdCorrectPuz_Click();
     void mnuNewGame_Click();
     void mnuSelectPuzzle_Click();
