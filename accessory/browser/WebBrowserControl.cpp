@@ -3,6 +3,13 @@
 #include <QUrl>
 #include <QWebEngineHistory>
 
+namespace {
+
+// How long a request may wait for its load to start before it no longer counts as busy.
+constexpr int LoadStartMilliseconds = 2000;
+
+} // namespace
+
 WebBrowserControl::WebBrowserControl(QWidget *parent)
     : QWebEngineView(parent) {
     connect(this, &QWebEngineView::loadStarted, this, [this] {
@@ -26,27 +33,27 @@ void WebBrowserControl::Navigate(const QString &address) {
     if (!url.isValid()) {
         return;
     }
-    loadRequested_ = true;
+    request();
     load(url);
 }
 
 void WebBrowserControl::GoBack() {
     if (history()->canGoBack()) {
-        loadRequested_ = true;
+        request();
         back();
     }
 }
 
 void WebBrowserControl::GoForward() {
     if (history()->canGoForward()) {
-        loadRequested_ = true;
+        request();
         forward();
     }
 }
 
 void WebBrowserControl::Refresh() {
     if (!url().isEmpty()) {
-        loadRequested_ = true;
+        request();
         reload();
     }
 }
@@ -54,4 +61,9 @@ void WebBrowserControl::Refresh() {
 void WebBrowserControl::Stop() {
     loadRequested_ = false;
     stop();
+}
+
+void WebBrowserControl::request() {
+    loadRequested_ = true;
+    requestExpiry_.setRemainingTime(LoadStartMilliseconds);
 }

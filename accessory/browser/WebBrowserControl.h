@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QString>
 #include <QWebEngineView>
 
@@ -19,8 +20,10 @@ public:
     void Refresh();
     void Stop();
 
-    // True from a request to load until the engine reports the load finished.
-    bool Busy() const { return loadRequested_ || loading_; }
+    // True from a request to load until the engine reports the load finished. A
+    // request the engine never starts to load (an address it hands to another
+    // program, a download, a scheme it refuses) stops counting after a moment.
+    bool Busy() const { return loading_ || (loadRequested_ && !requestExpiry_.hasExpired()); }
     QString LocationName() const { return title(); }
     QString LocationURL() const { return url().toString(); }
 
@@ -29,8 +32,11 @@ signals:
     void NavigateComplete();
 
 private:
+    void request();
+
     // The engine reports a load as started only a moment after it was asked for
     // it; until then the request itself counts as busy.
     bool loadRequested_ = false;
+    QDeadlineTimer requestExpiry_;
     bool loading_ = false;
 };

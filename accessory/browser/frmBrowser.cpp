@@ -1,5 +1,6 @@
 #include "frmBrowser.h"
 
+#include "AddressBox.h"
 #include "ToolbarImages.h"
 #include "WebBrowserControl.h"
 #include "accessory/MakerContacts.h"
@@ -7,9 +8,7 @@
 #include "ui/Twips.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QDir>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolBar>
@@ -21,7 +20,7 @@ namespace {
 constexpr int ToolBarHeight = 540;
 constexpr QRect AddressStrip{0, 540, 6540, 675};
 constexpr QRect AddressLabel{45, 60, 3075, 255};
-constexpr QRect AddressBox{45, 300, 3795, 315};
+constexpr QRect AddressBoxPlace{45, 300, 3795, 315};
 constexpr QRect BrowserView{50, 1215, 5393, 3734};
 constexpr int Margin = 100;
 constexpr int EnterKey = 13;
@@ -91,19 +90,14 @@ void frmBrowser::createAddressStrip() {
     picAddress = new QWidget(this);
     picAddress->setObjectName(QStringLiteral("picAddress"));
 
-    cboAddress = new QComboBox(picAddress);
+    cboAddress = new AddressBox(picAddress);
     cboAddress->setObjectName(QStringLiteral("cboAddress"));
-    cboAddress->setGeometry(pixels(AddressBox));
-    cboAddress->setEditable(true);
-    // Addresses enter the list only once the browser has actually gone there.
-    cboAddress->setInsertPolicy(QComboBox::NoInsert);
-    // The address navigated to is exactly the one typed, never a completion of it.
-    cboAddress->setCompleter(nullptr);
+    cboAddress->setGeometry(pixels(AddressBoxPlace));
     cboAddress->setAccessibleName(tr("Address"));
     // Screen readers land on the text field inside the box, which speaks only its own name.
     cboAddress->lineEdit()->setAccessibleName(tr("Address"));
-    cboAddress->lineEdit()->installEventFilter(this);
-    connect(cboAddress, &QComboBox::activated, this, &frmBrowser::cboAddress_Click);
+    connect(cboAddress, &AddressBox::Click, this, &frmBrowser::cboAddress_Click);
+    connect(cboAddress, &AddressBox::KeyPress, this, &frmBrowser::cboAddress_KeyPress);
 
     lblAddress =
         controls::label(picAddress, QStringLiteral("lblAddress"), pixels(AddressLabel), tr("&Address:"));
@@ -131,16 +125,6 @@ void frmBrowser::resizeEvent(QResizeEvent *event) {
     QWidget::resizeEvent(event);
     dockStrips();
     Form_Resize();
-}
-
-bool frmBrowser::eventFilter(QObject *watched, QEvent *event) {
-    if (watched == cboAddress->lineEdit() && event->type() == QEvent::KeyPress) {
-        const QString typed = static_cast<QKeyEvent *>(event)->text();
-        if (!typed.isEmpty()) {
-            cboAddress_KeyPress(typed.front().unicode());
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void frmBrowser::Form_Load() {

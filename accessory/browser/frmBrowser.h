@@ -4,8 +4,8 @@
 #include <QTimer>
 #include <QWidget>
 
+class AddressBox;
 class QAction;
-class QComboBox;
 class QLabel;
 class QToolBar;
 class WebBrowserControl;
@@ -27,7 +27,6 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createToolBar();
@@ -48,7 +47,7 @@ private:
     QToolBar *tbToolBar = nullptr;
     QWidget *picAddress = nullptr;
     QLabel *lblAddress = nullptr;
-    QComboBox *cboAddress = nullptr;
+    AddressBox *cboAddress = nullptr;
     WebBrowserControl *brwWebBrowser = nullptr;
     QTimer timTimer{this};
 };
