@@ -2,177 +2,177 @@
 #include "accessory/frmAbout.h"
 #include "support/FakeRegistry.h"
 #include "support/FakeSystem.h"
+#include "support/Keys.h"
 #include "support/ScriptedDialogs.h"
+#ifndef Q_OS_WIN
+#include "accessory/DesktopRegistry.h"
+#include "accessory/SystemServices.h"
+#endif
 
 #include <QAccessible>
 #include <QLabel>
 #include <QPointer>
-#include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
-// The About box as the player meets it from the game window's Help menu: one
-// box at a time, placed by the game window, closed by OK, Enter or Esc, and
-// never touching the game.
+namespace {
+
+const QByteArray ToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+const QString FolderTool = QStringLiteral("C:\\MSInfo\\MSINFO32.EXE");
+const QString Unavailable = QStringLiteral("System Information Is Unavailable At This Time");
+const QString Broken = QStringLiteral("C:\\broken.exe"); // a tool that will not start
+
+// The one About box shown, if there is exactly one.
+frmAbout *aboutBox() {
+    QList<frmAbout *> boxes;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        boxes << qobject_cast<frmAbout *>(window);
+    }
+    boxes.removeAll(nullptr);
+    return boxes.size() == 1 ? boxes.first() : nullptr;
+}
+
+QWidget *control(const char *name) {
+    return aboutBox()->findChild<QWidget *>(name);
+}
+
+} // namespace
+
+// The About box as the player meets it from the game window's Help menu, and
+// its System Information button: the look-up on a fake registry that answers
+// as Windows does (and refuses write access, as to ordinary users), and on the
+// desktop's stand-in that finds a tool on PATH.
 class AboutBoxTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
-        registry_ = {};
-        system_ = {};
-        dialogs_ = {};
-        accessories_ =
-            std::make_unique<Accessories>(AboutServices{registry_, system_, system_, system_, dialogs_});
-        game_ = std::make_unique<QWidget>();
-        game_->move(120, 80);
-        game_->show();
-        QVERIFY(QTest::qWaitForWindowActive(game_.get()));
-    }
-    void cleanup() {
-        game_.reset();
-        accessories_.reset();
-    }
+    void initTestCase() { game_.show(); }
+    void init() { services_.emplace(); }
+    void cleanup() { services_.reset(); }
 
-    void oneBoxOpensDownAndRightOfWhereTheGameWindowIsNow() {
-        QPointer<frmAbout> box = openAbout();
-        QCOMPARE(box->pos(), game_->pos() + QPoint(100, 100));
-        QCOMPARE(openAbout(), box.data());
-        QCOMPARE(box->windowTitle(), QStringLiteral("About Wordsnarl"));
-        QCOMPARE(box->findChild<QLabel *>(QStringLiteral("lblVersion"))->text(),
-                 QStringLiteral("Version " WORDSNARL_PROJECT_VERSION));
-        box->close();
-        QTRY_VERIFY(box.isNull());
-        game_->move(300, 200);
-        QCOMPARE(openAbout()->pos(), QPoint(400, 300));
-    }
-
-    void everyWayOfActingOnTheBox_data() {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<int>("act");     // a key, or one of the acts below
-        QTest::addColumn<QUrl>("opened"); // none: the act closes the box
-        const auto row = [](const char *name, const char *control, int act, const QUrl &opened) {
-            QTest::newRow(name) << QString(control) << act << opened;
-        };
-        const QUrl site(QStringLiteral("http://www.brivak.example/"));
-        row("OK clicked", "cmdOK", Click, {});
-        row("Enter away from the buttons reaches OK", "lblDisclaimer", Qt::Key_Return, {});
-        row("Esc", "lblDisclaimer", Qt::Key_Escape, {});
-        row("the window's close box", "cmdOK", CloseBox, {});
-        row("link clicked", "lblLink", Click, site);
-        row("link by Space", "lblLink", Qt::Key_Space, site);
-        row("link by Enter, which must not close the box", "lblLink", Qt::Key_Return, site);
-        row("link pressed by a screen reader", "lblLink", ReaderPress, site);
-        row("Support clicked", "cmdSupport", Click, QUrl(QStringLiteral("mailto:support@brivak.example")));
-    }
-    void everyWayOfActingOnTheBox() {
-        QFETCH(QString, control);
-        QFETCH(int, act);
-        QFETCH(QUrl, opened);
+    // One box at a time, 1500 twips right of and below where the game window is
+    // now. Tab reaches the buttons, then the link. The link (by Space, Enter,
+    // mouse or a screen reader) and Support open their addresses and keep the
+    // box; Enter elsewhere, Esc, OK (by Space) and the close box close it.
+    void theBoxAsThePlayerMeetsIt() {
         QPointer<frmAbout> box = openAbout();
         QVERIFY(QTest::qWaitForWindowActive(box));
-        auto *widget = box->findChild<QWidget *>(control);
-        if (act == Click) {
-            QTest::mouseClick(widget, Qt::LeftButton);
-        } else if (act == ReaderPress) {
-            QAccessibleActionInterface *actions =
-                QAccessible::queryAccessibleInterface(widget)->actionInterface();
-            QVERIFY(actions);
-            actions->doAction(QAccessibleActionInterface::pressAction());
-        } else if (act == CloseBox) {
-            box->close();
-        } else {
-            widget->setFocus();
-            QTest::keyClick(widget, Qt::Key(act));
-        }
-        QCOMPARE(system_.openedUrls, opened.isEmpty() ? QList<QUrl>() : QList<QUrl>{opened});
-        if (opened.isEmpty()) {
-            QTRY_VERIFY(box.isNull());
-        } else {
-            QVERIFY(box && box->isVisible());
-        }
-        QVERIFY(game_->isVisible());
-    }
-
-    void linkShowsItsOwnPointingHand() {
-        frmAbout *box = openAbout();
-        QVERIFY(QTest::qWaitForWindowExposed(box));
-        auto *link = box->findChild<QLabel *>(QStringLiteral("lblLink"));
-        // Through the window, as the window system delivers it: the widget overload only moves the cursor.
-        QTest::mouseMove(box->windowHandle(), link->mapTo(box, link->rect().center()));
-        QCOMPARE(link->cursor().shape(), Qt::BitmapCursor);
-        QCOMPARE(link->cursor().hotSpot(), QPoint(12, 1));
-        QCOMPARE(link->cursor().pixmap().size(), QSize(32, 32));
-    }
-
-    void linkAndNoticeStayReadableOnLightAndDarkDesktops_data() {
-        QTest::addColumn<QColor>("window");
-        QTest::addColumn<QColor>("text");
-        QTest::addColumn<QColor>("link");
-        QTest::addColumn<QColor>("expectedLink");
-        QTest::newRow("light: the designed blue")
-            << QColor(240, 240, 240) << QColor(Qt::black) << QColor(0, 0, 238) << QColor(0, 0, 255);
-        QTest::newRow("dark: the desktop's own link colour")
-            << QColor(53, 53, 53) << QColor(Qt::white) << QColor(42, 130, 218) << QColor(42, 130, 218);
-    }
-    void linkAndNoticeStayReadableOnLightAndDarkDesktops() {
-        QFETCH(QColor, window);
-        QFETCH(QColor, text);
-        QFETCH(QColor, link);
-        QFETCH(QColor, expectedLink);
-        const QPalette original = QApplication::palette();
-        QPalette desktop = original;
-        desktop.setColor(QPalette::Window, window);
-        desktop.setColor(QPalette::WindowText, text);
-        desktop.setColor(QPalette::Link, link);
-        QApplication::setPalette(desktop);
-        const frmAbout *box = openAbout();
-        QApplication::setPalette(original);
-        const auto colourOf = [box](const char *name) {
-            return box->findChild<QLabel *>(name)->palette().color(QPalette::WindowText);
-        };
-        QCOMPARE(colourOf("lblLink"), expectedLink);
-        QCOMPARE(colourOf("lblDisclaimer"), text);
-        QVERIFY(box->findChild<QLabel *>(QStringLiteral("lblLink"))->font().underline());
-    }
-
-    void keyboardReachesTheButtonsThenTheLink() {
-        QVERIFY(QTest::qWaitForWindowActive(openAbout()));
-        QStringList visited;
-        for (int i = 0; i < 5; ++i) {
+        QCOMPARE(box->pos(), game_.pos() + QPoint(100, 100));
+        QCOMPARE(openAbout(), box.data());
+        QCOMPARE(box->windowTitle(), QStringLiteral("About Wordsnarl"));
+        QCOMPARE(control("lblVersion")->property("text"), "Version " WORDSNARL_PROJECT_VERSION);
+        QCOMPARE(control("lblLink")->palette().color(QPalette::WindowText), QColor(Qt::blue)); // as designed
+        QVERIFY(control("lblLink")->font().underline());
+        QStringList visited{QApplication::focusWidget()->objectName()};
+        for (const Qt::Key key :
+             {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+            test::press(*box, key);
             visited << QApplication::focusWidget()->objectName();
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
-        QCOMPARE(visited, (QStringList{"cmdOK", "cmdSysInfo", "cmdSupport", "lblLink", "cmdOK"}));
+        QCOMPARE(visited.join(' '), "cmdOK cmdSysInfo cmdSupport lblLink lblLink lblLink lblLink");
+        // Over the link, its own pointing hand.
+        QTest::mouseMove(box->windowHandle(), control("lblLink")->geometry().center());
+        QCOMPARE(control("lblLink")->cursor().hotSpot(), QPoint(12, 1));
+        QTest::mouseClick(control("lblLink"), Qt::LeftButton);
+        auto *reader = QAccessible::queryAccessibleInterface(control("lblLink"))->actionInterface();
+        reader->doAction(QAccessibleActionInterface::pressAction());
+        QTest::mouseClick(control("cmdSupport"), Qt::LeftButton);
+        QCOMPARE(services_->system.openedUrls.count(QUrl(QStringLiteral("http://www.brivak.example/"))), 5);
+        QCOMPARE(services_->system.openedUrls.value(5),
+                 QUrl(QStringLiteral("mailto:support@brivak.example")));
+
+        // Each next box follows the moved game window and, on a dark desktop,
+        // takes the desktop's own link colour.
+        game_.move(game_.pos() + QPoint(30, 20));
+        QPalette dark(Qt::black);
+        dark.setColor(QPalette::Link, Qt::cyan);
+        QApplication::setPalette(dark);
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space, Qt::Key_unknown}) {
+            control(key == Qt::Key_Space ? "cmdOK" : "lblDisclaimer")->setFocus();
+            key == Qt::Key_unknown ? void(box->close()) : test::press(*box, key); // unknown: the close box
+            QTRY_VERIFY(box.isNull());
+            QVERIFY(QTest::qWaitForWindowActive(box = openAbout()));
+            QCOMPARE(box->pos(), game_.pos() + QPoint(100, 100));
+            QCOMPARE(control("lblLink")->palette().color(QPalette::WindowText), QColor(Qt::cyan));
+        }
+        QApplication::setPalette(QPalette()); // the desktop's own again
     }
 
-    void systemInfoStartsTheToolAndKeepsTheBoxOpen() {
-        QPointer<frmAbout> box = openAbout();
-        registry_.setValue("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", {registry::Sz, "tool"});
-        system_.startablePrograms = {QStringLiteral("tool")};
-        QTest::mouseClick(box->findChild<QPushButton *>(QStringLiteral("cmdSysInfo")), Qt::LeftButton);
-        QCOMPARE(system_.startAttempts, QStringList{"tool"});
-        QVERIFY(box && box->isVisible());
+    // System Info starts the tool or shows one message, keeps the box and leaves no key open.
+    void systemInfoStartsTheToolOrShowsOneMessage_data() {
+        QTest::addColumn<QByteArray>("bytes"); // of the tool's own entry
+        // -1: no such entry, -2: nor the tool in the folder the other entry names, -3: nor that entry
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QStringList>("attempted");
+        const auto row = [](const char *name, const QByteArray &bytes, const QStringList &tried,
+                            int type = 1) { QTest::newRow(name) << bytes << type << tried; };
+        row("the entry, all but one zero byte", QByteArray("t\0\0", 3), {QStringLiteral("t") + QChar()});
+        row("an entry without a closing zero byte that will not start", Broken.toLatin1(), {Broken});
+        row("exactly 1024 bytes", QByteArray(1024, 'x'), {QByteArray(1024, 'x')});
+        row("1025 bytes count as missing: the folder is used", QByteArray(1024, 'x') + '\0', {FolderTool});
+        row("no bytes: unreadable, the folder is not tried", "", {});
+        row("number, least significant byte first", "\x01\x02\x03\x84", {"2214789633"}, registry::Dword);
+        row("another type counts as found with an empty path", "\x01", {""}, registry::Binary);
+        row("folder with the tool in it", "", {FolderTool}, -1);
+        row("folder without the tool", "", {}, -2);
+        row("neither entry", "", {}, -3);
     }
+    void systemInfoStartsTheToolOrShowsOneMessage() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, type);
+        QFETCH(QStringList, attempted);
+        Services &s = *services_;
+        s.registry.setValue(ToolKey, type < 0 ? "other" : "PATH", {registry::ValueType(type), bytes});
+        s.registry.setValue("SOFTWARE\\Microsoft\\Shared Tools Location", type == -3 ? "other" : "MSINFO",
+                            {registry::Sz, "C:\\MSInfo"});
+        s.system.normalFiles = type < -1 ? QStringList() : QStringList{FolderTool};
+        s.system.startablePrograms = attempted;
+        s.system.startablePrograms.removeAll(Broken);
+        QTest::mouseClick(openAbout()->findChild<QWidget *>(QStringLiteral("cmdSysInfo")), Qt::LeftButton);
+        QCOMPARE(s.system.startAttempts, attempted);
+        const QString message = s.system.startablePrograms.isEmpty() ? Unavailable : QString();
+        QVERIFY(s.dialogs.shown.size() == !message.isEmpty() && s.dialogs.shown.value(0).text == message);
+        QVERIFY(s.registry.openKeyCount() == 0 && aboutBox());
+    }
+#ifndef Q_OS_WIN
+
+    // Without a registry, the first listed program on PATH is the tool; the
+    // system starts a program by its whole path, spaces and all.
+    void desktopStartsTheFirstListedToolOnPath() {
+        const QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/Shared Tools XXXXXX"));
+        for (const QString &program : DesktopRegistry::SystemInformationPrograms) {
+            QVERIFY(QFile::link(QStringLiteral("/bin/true"), dir.filePath(program)));
+        }
+        const QString first = dir.filePath(DesktopRegistry::SystemInformationPrograms.first());
+        services_->system.startablePrograms = {first};
+        const auto restorePath = qScopeGuard([path = qgetenv("PATH")] { qputenv("PATH", path); });
+        qputenv("PATH", QFile::encodeName(dir.path()));
+        DesktopRegistry registry;
+        SystemInfo(registry, services_->system, services_->system, services_->dialogs).StartSysInfo(nullptr);
+        QVERIFY(services_->system.startAttempts == QStringList{first} && services_->dialogs.shown.isEmpty());
+        registry::Key key = 0; // a key closes once
+        QCOMPARE(registry.openKey(registry::LocalMachine, ToolKey.toStdString(), 0, key), registry::Success);
+        QVERIFY(registry.closeKey(key) == registry::Success && registry.closeKey(key) != registry::Success);
+        SystemServices system;
+        QVERIFY(system.start(first) && system.isNormalFile(first) && !system.isNormalFile(dir.path()));
+    }
+#endif
 
 private:
-    enum { Click = -1, ReaderPress = -2, CloseBox = -3 };
+    struct Services {
+        FakeRegistry registry;
+        FakeSystem system;
+        ScriptedDialogs dialogs;
+        Accessories accessories{AboutServices{registry, system, system, system, dialogs}};
+    };
 
     frmAbout *openAbout() {
-        accessories_->showAbout(*game_);
-        QList<frmAbout *> boxes;
-        for (QWidget *window : QApplication::topLevelWidgets()) {
-            if (auto *box = qobject_cast<frmAbout *>(window)) {
-                boxes.append(box);
-            }
-        }
-        return boxes.size() == 1 && boxes.first()->isVisible() ? boxes.first() : nullptr;
+        services_->accessories.showAbout(game_);
+        return aboutBox();
     }
 
-    FakeRegistry registry_;
-    FakeSystem system_;
-    ScriptedDialogs dialogs_;
-    std::unique_ptr<Accessories> accessories_;
-    std::unique_ptr<QWidget> game_; // where the game window stands
+    QWidget game_; // where the game window stands
+    std::optional<Services> services_;
 };
 
 QTEST_MAIN(AboutBoxTest)

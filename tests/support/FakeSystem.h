@@ -11,9 +11,7 @@
 // files exist, and a record of every start attempted and URL opened.
 class FakeSystem final : public ProgramStarter, public FileProbe, public UrlOpener {
 public:
-    QStringList startablePrograms;
-    QStringList normalFiles;
-    QStringList startAttempts;
+    QStringList startablePrograms, normalFiles, startAttempts;
     QList<QUrl> openedUrls;
     bool urlsOpen = true; // false: as on a desktop without a handler for any URL
 

@@ -9,12 +9,10 @@ namespace test {
 // the web engine in the process, qWaitFor can spend seconds in one round of
 // event processing before it looks again.
 template <typename Condition> bool waitUntil(Condition condition, int timeoutMs = 5000) {
-    const QDeadlineTimer deadline(timeoutMs);
-    while (!condition()) {
+    for (const QDeadlineTimer deadline(timeoutMs); !condition(); QTest::qWait(10)) {
         if (deadline.hasExpired()) {
             return false;
         }
-        QTest::qWait(10);
     }
     return true;
 }
