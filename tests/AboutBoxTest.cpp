@@ -111,7 +111,7 @@ private slots:
         row("exactly 1024 bytes", QByteArray(1024, 'x'), {QByteArray(1024, 'x')});
         row("1025 bytes count as missing: the folder is used", QByteArray(1024, 'x') + '\0', {FolderTool});
         row("no bytes: unreadable, the folder is not tried", "", {});
-        row("number, least significant byte first", "\x01\x02\x03\x84", {"2214789633"}, registry::Dword);
+        row("number, lowest byte first", QByteArray("\x01\x82\x03\0", 4), {"229889"}, registry::Dword);
         row("another type counts as found with an empty path", "\x01", {""}, registry::Binary);
         row("folder with the tool in it", "", {FolderTool}, -1);
         row("folder without the tool", "", {}, -2);
