@@ -120,6 +120,14 @@ private slots:
                 QVERIFY2(!box->isVisible() || client.contains(box->geometry()),
                          qPrintable(box->objectName()));
             }
+            // Exactly the marked box of each answer row is red, wherever the mark is.
+            for (std::int16_t row = 1; row <= 5; ++row) {
+                for (std::int16_t index = 1; const QLineEdit *box = game.box(row, index); ++index) {
+                    const bool red = box->palette().color(QPalette::Base) == QColor(255, 0, 0);
+                    QVERIFY2(red == (index == basPuzzles::ActivePuzzle.MarkedPositions(row)),
+                             qPrintable(box->objectName()));
+                }
+            }
         }
     }
 
