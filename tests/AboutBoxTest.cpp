@@ -101,7 +101,8 @@ private slots:
     // System Info starts the tool or shows one message, keeps the box and leaves no key open.
     void systemInfoStartsTheToolOrShowsOneMessage_data() {
         QTest::addColumn<QByteArray>("bytes"); // of the tool's own entry
-        // -1: no such entry, -2: nor the tool in the folder the other entry names, -3: nor that entry
+        // -1: no such key; -2: the key without the entry, nor the tool in the folder the
+        // other entry names; -3: nor that entry
         QTest::addColumn<int>("type");
         QTest::addColumn<QStringList>("attempted");
         const auto row = [](const char *name, const QByteArray &bytes, const QStringList &tried,
@@ -122,7 +123,7 @@ private slots:
         QFETCH(int, type);
         QFETCH(QStringList, attempted);
         Services &s = *services_;
-        s.registry.setValue(ToolKey, type < 0 ? "other" : "PATH", {registry::ValueType(type), bytes});
+        s.registry.setValue(type == -1 ? "x" : ToolKey, type < 0 ? "x" : "PATH", {uint(type), bytes});
         s.registry.setValue("SOFTWARE\\Microsoft\\Shared Tools Location", type == -3 ? "other" : "MSINFO",
                             {registry::Sz, "C:\\MSInfo"});
         s.system.normalFiles = type < -1 ? QStringList() : QStringList{FolderTool};
