@@ -5,145 +5,240 @@
 #include "rules/RandomPuzzle.h"
 #include "rules/SolutionCheck.h"
 
+#include <QRegularExpression>
+#include <QSet>
 #include <QtTest>
 
 #include <cmath>
 
-Q_DECLARE_METATYPE(PuzzleChoice::Kind)
+using namespace basPuzzles;
+using Kind = PuzzleChoice::Kind;
 
-// The game's rules without any window: the case of a letter by its box, the
-// random choice, the hint cycle, the check's verdict, reading a puzzle number
-// and loading a puzzle.
+namespace {
+
+const QStringList FinalAnswers =
+    QStringLiteral("Moist Joint Eager Child Barns Snare Spurn Eager Triad Rabid Grift Bawdy "
+                   "Throb Tribe First Print Lover Garth Glitz Grill Tenor Board Block Prowl "
+                   "Crank Bated Crest Blend Creed Fable Tower Habit Mount Badge Flute Grant "
+                   "Plane Fleet Blush Slate Crowd Black Erode Trace Track Crate Snack Stone "
+                   "Strip Route")
+        .split(u' ');
+
+// Plain ASCII in title case; inside a phrase the short words stay lower case.
+bool isTitleCase(const QString &phrase) {
+    static const QStringList shortWords =
+        QStringLiteral("of a the to for or in with by and an on from as that are at").split(u' ');
+    const QStringList words = phrase.split(u' ');
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        const QString bare = QString(words.at(i)).remove(u',');
+        const bool shortInside = i > 0 && shortWords.contains(bare.toLower());
+        if (bare.isEmpty() || (shortInside ? bare != bare.toLower() : !bare.at(0).isUpper()))
+            return false;
+    }
+    return std::all_of(phrase.begin(), phrase.end(), [](QChar c) { return c >= u' ' && c < u'\x7f'; });
+}
+
+QString sortedLower(QString text) {
+    text = text.toLower();
+    std::sort(text.begin(), text.end());
+    return text;
+}
+
+QStringList brokenRules(const PuzzleRecord &puzzle) {
+    static const QRegularExpression answerForm(QStringLiteral("^[A-Z][a-z]{1,9}$"));
+    QStringList broken;
+    QString marked;
+    for (std::int16_t slot = 1; slot <= 5; ++slot) {
+        const QString &answer = puzzle.Answers(slot);
+        const std::int16_t position = puzzle.MarkedPositions(slot);
+        if (!answerForm.match(answer).hasMatch() || position < 1 || position > 9 || position > answer.size())
+            broken << QStringLiteral("\"%1\" marked at %2").arg(answer).arg(position);
+        else
+            marked += answer.at(position - 1);
+    }
+    for (const QString &definition : puzzle.Definitions)
+        if (definition.size() < 3 || definition.size() > 65 || !isTitleCase(definition))
+            broken << "definition \"" + definition + "\"";
+    const QString &clue = puzzle.FinalClue;
+    if (clue.size() < 7 || clue.size() > 57 || !clue.endsWith(u':') ||
+        !isTitleCase(clue.chopped(clue.endsWith(QStringLiteral(" :")) ? 2 : 1)))
+        broken << "final clue \"" + clue + "\"";
+    if (sortedLower(marked) != sortedLower(puzzle.FinalAnswer) || marked == puzzle.FinalAnswer.toLower())
+        broken << "marked letters \"" + marked + "\" for " + puzzle.FinalAnswer;
+    return broken;
+}
+
+// A puzzle in one line: "first / second / answer / mark | ... | clue answer".
+QString describe(const PuzzleRecord &puzzle) {
+    QStringList items;
+    for (std::int16_t slot = 1; slot <= 5; ++slot)
+        items << QStringLiteral("%1 / %2 / %3 / %4")
+                     .arg(puzzle.Definitions(static_cast<std::int16_t>(2 * slot - 1)),
+                          puzzle.Definitions(static_cast<std::int16_t>(2 * slot)), puzzle.Answers(slot))
+                     .arg(puzzle.MarkedPositions(slot));
+    return (items << puzzle.FinalClue + " " + puzzle.FinalAnswer).join(" | ");
+}
+
+} // namespace
+
+// The game's rules and its puzzles, without any window.
 class RulesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void letterCaseFollowsTheBox() {
-        QCOMPARE(caseForBox(QStringLiteral("b"), 1), QStringLiteral("B"));
-        QCOMPARE(caseForBox(QStringLiteral("A"), 2), QStringLiteral("a"));
-        QCOMPARE(caseForBox(QStringLiteral("\u00e9"), 1), QStringLiteral("\u00c9"));
-        QCOMPARE(caseForBox(QStringLiteral("7"), 1), QStringLiteral("7"));
-    }
-
-    void randomDrawCoversEveryPuzzleAndNoOther() {
-        QCOMPARE(puzzleNumberForDraw(50, 0.0F), std::int16_t{1});
-        QCOMPARE(puzzleNumberForDraw(50, std::nextafter(0.02F, 0.0F)), std::int16_t{1});
-        QCOMPARE(puzzleNumberForDraw(50, 0.02F), std::int16_t{2});
-        QCOMPARE(puzzleNumberForDraw(50, std::nextafter(1.0F, 0.0F)), std::int16_t{50});
+    void lettersRandomDrawsAndTheCheck() {
+        QCOMPARE(caseForBox(QStringLiteral("\u00e9"), 1) + caseForBox(QStringLiteral("A"), 2),
+                 QStringLiteral("\u00c9a"));
+        for (const auto &[u, number] : {std::pair{0.0F, 1},
+                                        {std::nextafter(0.02F, 0.0F), 1},
+                                        {0.02F, 2},
+                                        {std::nextafter(1.0F, 0.0F), 50}})
+            QCOMPARE(int(puzzleNumberForDraw(50, u)), number);
         for (int i = 0; i < 2000; ++i) {
             const float u = drawUniform();
             QVERIFY2(u >= 0.0F && u < 1.0F, qPrintable(QString::number(u)));
         }
-    }
-
-    // Each press reveals one more leading letter, starting again after the
-    // whole answer; the boxes behind are emptied before the letters are written.
-    void hintCycle_data() {
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<QList<int>>("counts");
-        QTest::newRow("two letters") << "Ox" << QList<int>{1, 2, 1};
-        QTest::newRow("ten letters") << "Grandstand" << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 1};
-    }
-    void hintCycle() {
-        QFETCH(QString, answer);
-        QFETCH(QList<int>, counts);
-        std::int16_t count = 0;
-        for (const int expected : counts) {
-            const HintStep step = hintStep(count, answer);
-            count = step.count;
-            QCOMPARE(int(count), expected);
-            std::vector<BoxWrite> writes;
-            for (int box = expected + 1; box <= answer.size(); ++box) {
-                writes.push_back({static_cast<std::int16_t>(box), QString()});
-            }
-            for (int box = 1; box <= expected; ++box) {
-                writes.push_back({static_cast<std::int16_t>(box), answer.mid(box - 1, 1)});
-            }
-            QCOMPARE(step.writes, writes);
-        }
-    }
-
-    void checkCountsExactRowsAndNamesTheVerdict() {
         const SixItems answers{"Firm", "Bat", "Wait", "Volume", "Vision", "Moist"};
-        QCOMPARE(countCorrectItems(answers, answers), std::int16_t{6});
-        QCOMPARE(countCorrectItems({"Firm", "bat", "Wai", "Volume ", "Vision", "Moist"}, answers),
-                 std::int16_t{3});
-        const QString many =
-            QStringLiteral("You have %1 items incorrect!  All answers and the clue answer must be "
-                           "correct to win.");
-        QCOMPARE(checkMessage(0).text, many.arg(6));
-        QCOMPARE(checkMessage(4).text, many.arg(2));
-        QCOMPARE(checkMessage(4).title, QStringLiteral("Incorrect!"));
+        QCOMPARE(int(countCorrectItems(answers, answers)), 6);
+        QCOMPARE(int(countCorrectItems({"Firm", "bat", "Wai", "Volume ", "Vision", "Moist"}, answers)), 3);
+        QCOMPARE(checkMessage(4).text, QStringLiteral("You have 2 items incorrect!  All answers and the "
+                                                      "clue answer must be correct to win."));
         QCOMPARE(checkMessage(5).text,
                  QStringLiteral("You have one item incorrect!  One answer or the clue answer is incorrect."));
+        QCOMPARE(checkMessage(5).title, QStringLiteral("Incorrect!"));
         QVERIFY(!checkMessage(5).offersNewGame);
-        QCOMPARE(checkMessage(6).text,
-                 QStringLiteral("You Have Everything Correct! Would You Like to Play Again?"));
         QCOMPARE(checkMessage(6).title, QStringLiteral("You Solved the Puzzle!  Play Again?"));
         QVERIFY(checkMessage(6).offersNewGame);
     }
 
-    void puzzleNumberEntry_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<PuzzleChoice::Kind>("kind");
-        QTest::addColumn<int>("number");
-        QTest::addColumn<QString>("shownAs"); // in the rejection's title
-        QTest::addColumn<bool>("focusFirstBox");
-        const QLocale english(QLocale::English, QLocale::UnitedStates);
-        const QLocale german(QLocale::German, QLocale::Germany);
-        using K = PuzzleChoice::Kind;
-        const auto row = [&](const char *name, const QString &typed, K kind, int number, const QString &shown,
-                             bool focus, const QLocale &locale) {
-            QTest::newRow(name) << typed << locale << kind << number << shown << focus;
-        };
-        row("empty or Cancel", "", K::Nothing, 0, "", false, english);
-        row("blanks only", "   ", K::Rejected, 0, "   ", true, english);
-        row("a word", "abc", K::Rejected, 0, "abc", true, english);
-        row("blanks around and a sign", " +7 ", K::Play, 7, "", true, english);
-        row("negative", "-3", K::Rejected, -3, "-3", false, english);
-        row("rounds down to zero", "0.4", K::Rejected, 0, "0", false, english);
-        row("half to even, down", "2.5", K::Play, 2, "", true, english);
-        row("half to even, up", "3.5", K::Play, 4, "", true, english);
-        row("highest", "50", K::Play, 50, "", true, english);
-        row("one too high, grouped", "1,000", K::Rejected, 1000, "1000", false, english);
-        row("16-bit maximum", "32767", K::Rejected, 32767, "32767", false, english);
-        row("beyond 16 bits", "32768", K::Rejected, 0, "32768", true, english);
-        row("exponent beyond 16 bits", "1e9", K::Rejected, 0, "1e9", true, english);
-        row("not a finite number", "inf", K::Rejected, 0, "inf", true, english);
-        row("very long text", QString(200, u'1'), K::Rejected, 0, QString(200, u'1'), true, english);
-        row("decimal comma", "3,5", K::Play, 4, "", true, german);
-    }
-    void puzzleNumberEntry() {
-        QFETCH(QString, typed);
-        QFETCH(QLocale, locale);
-        QFETCH(PuzzleChoice::Kind, kind);
-        QFETCH(int, number);
-        QFETCH(QString, shownAs);
-        QFETCH(bool, focusFirstBox);
-        const PuzzleChoice choice = choosePuzzle(typed, locale, 50);
-        QCOMPARE(choice.kind, kind);
-        QCOMPARE(int(choice.number), number);
-        QCOMPARE(choice.title, shownAs.isEmpty() ? QString() : shownAs + " is an Invalid Puzzle Number");
-        QCOMPARE(choice.focusFirstAnswerBox, focusFirstBox);
+    // Each press reveals one more leading letter, starting again after the
+    // whole answer; the boxes behind are emptied before the letters are written.
+    void hintsCycleThroughTheAnswer() {
+        for (const QString answer : {"Ox", "Grandstand"}) {
+            std::int16_t count = 0;
+            for (qsizetype press = 1; press <= answer.size() + 1; ++press) {
+                const HintStep step = hintStep(count, answer);
+                count = step.count;
+                QCOMPARE(qsizetype{count}, press > answer.size() ? 1 : press);
+                std::vector<BoxWrite> writes;
+                for (auto box = static_cast<std::int16_t>(count + 1); box <= answer.size(); ++box)
+                    writes.push_back({box, QString()});
+                for (std::int16_t box = 1; box <= count; ++box)
+                    writes.push_back({box, answer.mid(box - 1, 1)});
+                QCOMPARE(step.writes, writes);
+            }
+        }
     }
 
-    void loadingCopiesTheCatalogEntryAndIgnoresOtherNumbers() {
-        using namespace basPuzzles;
+    void aTypedPuzzleNumberIsReadTheLocalesWay() {
+        const QLocale english(QLocale::English, QLocale::UnitedStates);
+        struct Row {
+            QString typed;
+            Kind kind;
+            int number;
+            QString shownAs; // in the rejection's title
+            bool focusFirstBox;
+            QLocale locale;
+        };
+        const Row rows[] = {
+            {"", Kind::Nothing, 0, "", false, english},
+            {"   ", Kind::Rejected, 0, "   ", true, english},
+            {"abc", Kind::Rejected, 0, "abc", true, english},
+            {" +7 ", Kind::Play, 7, "", true, english},
+            {"-3", Kind::Rejected, -3, "-3", false, english},
+            {"0.4", Kind::Rejected, 0, "0", false, english},
+            {"2.5", Kind::Play, 2, "", true, english},
+            {"3.5", Kind::Play, 4, "", true, english},
+            {"50", Kind::Play, 50, "", true, english},
+            {"1,000", Kind::Rejected, 1000, "1000", false, english},
+            {"32767", Kind::Rejected, 32767, "32767", false, english},
+            {"32768", Kind::Rejected, 0, "32768", true, english},
+            {"1e9", Kind::Rejected, 0, "1e9", true, english},
+            {"inf", Kind::Rejected, 0, "inf", true, english},
+            {QString(200, u'1'), Kind::Rejected, 0, QString(200, u'1'), true, english},
+            {"3,5", Kind::Play, 4, "", true, QLocale(QLocale::German, QLocale::Germany)},
+        };
+        for (const Row &row : rows) {
+            const PuzzleChoice choice = choosePuzzle(row.typed, row.locale, 50);
+            const QString title =
+                row.shownAs.isEmpty() ? QString() : row.shownAs + " is an Invalid Puzzle Number";
+            QVERIFY2(choice.kind == row.kind && choice.number == row.number && choice.title == title &&
+                         choice.focusFirstAnswerBox == row.focusFirstBox,
+                     qPrintable(row.typed.left(20)));
+        }
+    }
+
+    void loadingCopiesTheEntryAndIgnoresOtherNumbers() {
         LoadPuzzle(2);
-        QCOMPARE(ActivePuzzle, *catalogEntry(2));
         for (const std::int16_t outside : {0, -1, 51}) {
             QVERIFY(!catalogEntry(outside));
             LoadPuzzle(outside);
-            QCOMPARE(ActivePuzzle, *catalogEntry(2));
         }
-        const PuzzleRecord first = *catalogEntry(1);
-        QCOMPARE(first.Definitions(3), QStringLiteral("Flying Mammal"));
-        QCOMPARE(first.Definitions(4), QStringLiteral("A Piece of Baseball Equipment"));
-        QCOMPARE(first.Answers(2), QStringLiteral("Bat"));
-        QCOMPARE(first.MarkedPositions(1), std::int16_t{4});
-        QCOMPARE(first.FinalClue, QStringLiteral("Slightly Wet:"));
-        QCOMPARE(catalogEntry(50)->FinalAnswer.size(), 5);
+        QCOMPARE(ActivePuzzle, *catalogEntry(2));
+        QCOMPARE(catalogEntry(50)->FinalAnswer, QStringLiteral("Route"));
+    }
+
+    // Every puzzle is well formed and fair; no answer, definition or final
+    // answer is used twice, but for "Eager" with two different clues. Authored
+    // puzzles must not hand over the final answer by first letters or by the
+    // clue; the three given ones are held to none of this and stay exactly as given.
+    void theCatalogIsWellFormedAndMakesThePlayerWork() {
+        const QList<std::int16_t> given{1, 2, 14};
+        QSet<QString> used;
+        QStringList broken;
+        QList<std::int16_t> blankBeforeColon;
+        qsizetype firstLetterMarks = 0;
+        for (std::int16_t number = 1; number <= CatalogSize; ++number) {
+            const PuzzleRecord puzzle = *catalogEntry(number);
+            const auto tell = [&](const QString &what) {
+                broken << QStringLiteral("%1: %2").arg(number).arg(what);
+            };
+            for (const QString &rule : brokenRules(puzzle))
+                tell(rule);
+            if (puzzle.FinalAnswer != FinalAnswers.at(number - 1))
+                tell("lost its final answer");
+            for (const QString &word :
+                 QStringList(puzzle.Answers.begin(), puzzle.Answers.end()) +
+                     QStringList(puzzle.Definitions.begin(), puzzle.Definitions.end())) {
+                if (used.contains(word) || FinalAnswers.contains(word))
+                    tell("repeats " + word);
+                used.insert(word);
+            }
+            if (puzzle.FinalClue.endsWith(QStringLiteral(" :")))
+                blankBeforeColon << number;
+            if (given.contains(number))
+                continue;
+            const auto onFirst =
+                std::count(puzzle.MarkedPositions.begin(), puzzle.MarkedPositions.end(), std::int16_t{1});
+            firstLetterMarks += onFirst;
+            if (onFirst > 2 || puzzle.FinalClue.contains(puzzle.FinalAnswer.left(4), Qt::CaseInsensitive))
+                tell("gives away " + puzzle.FinalAnswer);
+        }
+        QVERIFY2(broken.isEmpty(), qPrintable(broken.join("; ")));
+        QVERIFY2(firstLetterMarks * 100 <= (CatalogSize - given.size()) * 5 * 35,
+                 "too many marks on a first letter");
+        QCOMPARE(blankBeforeColon.size(), 5);
+        QVERIFY(blankBeforeColon.contains(14));
+        QVERIFY(catalogEntry(3)->FinalClue != catalogEntry(8)->FinalClue);
+
+        QCOMPARE(describe(*catalogEntry(1)),
+                 "Company / Solid / Firm / 4 | Flying Mammal / A Piece of Baseball Equipment / Bat / 3 | "
+                 "To Serve / To Pause / Wait / 3 | Series of Issues / Loudness / Volume / 2 | "
+                 "Sight / Dream / Vision / 3 | Slightly Wet: Moist");
+        QCOMPARE(describe(*catalogEntry(2)),
+                 "Satisfied / The Meaning or Significance of a Literary Work / Content / 2 | "
+                 "Infuriate / An Aromatic Substance Burned to Produce a Pleasant Odor / Incense / 5 | "
+                 "A Slender Candle / Progressively Narrowed Toward on Edge / Taper / 1 | "
+                 "Exceptionally Small / One Sixtieth of an Hour / Minute / 2 | "
+                 "Express Disapproval of Something / A Material Thing / Object / 3 | "
+                 "Place Where Two Parts are Joined: Joint");
+        QCOMPARE(describe(*catalogEntry(14)),
+                 "To Beat Severely / To Moisten at Intervals / Baste / 5 | "
+                 "A Disreputable Bar / Plunge Into Water / Dive / 2 | "
+                 "A Long Piece of Timber Used for Construction / A Ray of Light / Beam / 1 | "
+                 "To Implant Surgically / Illegal Gain / Graft / 2 | "
+                 "Placed Across Something Else / To Oppose Successfully / Thwart / 6 | "
+                 "A Unit of Sociopolitical Organization : Tribe");
     }
 };
 
