@@ -72,60 +72,52 @@ private slots:
         QApplication::setFont(QFont());
     }
 
-    // The marked boxes are the game's red whatever the desktop; the desktop's
-    // text colour on it must not decide whether their letters can be read.
-    void letterBoxesStayReadableInEveryPalette_data() {
-        QTest::addColumn<bool>("darkAtStart");
-        QTest::newRow("dark desktop") << true;
-        QTest::newRow("desktop turns dark during the game") << false;
-    }
+    // The marked boxes are the game's red whatever the desktop, also one that
+    // turns dark during the game; the desktop's text colour on it must not
+    // decide whether their letters can be read.
     void letterBoxesStayReadableInEveryPalette() {
-        QFETCH(bool, darkAtStart);
-        QApplication::setPalette(darkAtStart ? darkDesktop() : QPalette());
-        GameDriver game;
-        QApplication::setPalette(darkDesktop());
-        QCoreApplication::processEvents(); // widgets hear of it through posted events
-        game.selectPuzzle(QStringLiteral("2"));
-        for (const QLineEdit *box : game.window().findChildren<QLineEdit *>()) {
-            const QPalette colours = box->palette();
-            QVERIFY2(colours::contrastRatio(colours.color(QPalette::Text), colours.color(QPalette::Base)) >=
-                         4.5,
-                     qPrintable(box->objectName()));
+        for (const QPalette &atStart : {darkDesktop(), QPalette()}) {
+            QApplication::setPalette(atStart);
+            GameDriver game;
+            QApplication::setPalette(darkDesktop());
+            QCoreApplication::processEvents(); // widgets hear of it through posted events
+            game.selectPuzzle(QStringLiteral("2"));
+            for (const QLineEdit *box : game.window().findChildren<QLineEdit *>()) {
+                const QPalette colours = box->palette();
+                QVERIFY2(colours::contrastRatio(colours.color(QPalette::Text),
+                                                colours.color(QPalette::Base)) >= 4.5,
+                         qPrintable(box->objectName()));
+            }
         }
     }
 
     // A definition longer than its box's one line is read by scrolling it or by
     // its tool tip; the box never shows the top half of its next line. Every
-    // row of boxes, ten letters long at most, stays inside the window.
-    void everyPuzzleShowsWholeLinesAndWholeRows_data() {
-        QTest::addColumn<qreal>("pointSize");
-        QTest::newRow("desktop font") << QApplication::font().pointSizeF();
-        QTest::newRow("largest font one line holds") << 14.0;
-    }
+    // row of boxes, ten letters long at most, stays inside the window, and
+    // exactly the marked box of each answer row is red, wherever the mark is.
     void everyPuzzleShowsWholeLinesAndWholeRows() {
-        QFETCH(qreal, pointSize);
-        QFont font = QApplication::font();
-        font.setPointSizeF(pointSize);
-        QApplication::setFont(font);
-        GameDriver game;
-        const QRect client = game.window().centralWidget()->rect();
-        for (std::int16_t number = 1; number <= basPuzzles::CatalogSize; ++number) {
-            game.selectPuzzle(QString::number(number));
-            for (auto *box : game.window().findChildren<QPlainTextEdit *>()) {
-                QVERIFY2(badlyShown(*box, 0).isEmpty(), qPrintable(badlyShown(*box, 0)));
-                box->verticalScrollBar()->setValue(1);
-                QVERIFY2(badlyShown(*box, 1).isEmpty(), qPrintable(badlyShown(*box, 1)));
-            }
-            for (const QLineEdit *box : game.window().findChildren<QLineEdit *>()) {
-                QVERIFY2(!box->isVisible() || client.contains(box->geometry()),
-                         qPrintable(box->objectName()));
-            }
-            // Exactly the marked box of each answer row is red, wherever the mark is.
-            for (std::int16_t row = 1; row <= 5; ++row) {
-                for (std::int16_t index = 1; const QLineEdit *box = game.box(row, index); ++index) {
-                    const bool red = box->palette().color(QPalette::Base) == QColor(255, 0, 0);
-                    QVERIFY2(red == (index == basPuzzles::ActivePuzzle.MarkedPositions(row)),
-                             qPrintable(box->objectName()));
+        for (const qreal pointSize :
+             {QApplication::font().pointSizeF(), 14.0}) { // 14: the largest one line holds
+            QFont font = QApplication::font();
+            font.setPointSizeF(pointSize);
+            QApplication::setFont(font);
+            GameDriver game;
+            const QRect client = game.window().centralWidget()->rect();
+            for (std::int16_t number = 1; number <= basPuzzles::CatalogSize; ++number) {
+                game.selectPuzzle(QString::number(number));
+                for (auto *box : game.window().findChildren<QPlainTextEdit *>()) {
+                    QVERIFY2(badlyShown(*box, 0).isEmpty(), qPrintable(badlyShown(*box, 0)));
+                    box->verticalScrollBar()->setValue(1);
+                    QVERIFY2(badlyShown(*box, 1).isEmpty(), qPrintable(badlyShown(*box, 1)));
+                }
+                for (std::int16_t row = 1; row <= 6; ++row) {
+                    for (std::int16_t index = 1; const QLineEdit *box = game.box(row, index); ++index) {
+                        const bool red = box->palette().color(QPalette::Base) == QColor(255, 0, 0);
+                        QVERIFY2(client.contains(box->geometry()) &&
+                                     red ==
+                                         (row == 6 || index == basPuzzles::ActivePuzzle.MarkedPositions(row)),
+                                 qPrintable(box->objectName()));
+                    }
                 }
             }
         }
