@@ -3,6 +3,7 @@
 #include "LetterBox.h"
 #include "rules/LetterCase.h"
 #include "ui/Colours.h"
+#include "ui/FocusAnew.h"
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
 
@@ -123,6 +124,30 @@ QString AnswerRow::text() const {
     return letters;
 }
 
+// The letters shown are told too, by the box the focus moves on to, or by the
+// box or hint button that keeps it.
+std::int16_t AnswerRow::showHint(std::int16_t hintCount, const QString &answer, QWidget &hintButton,
+                                 QWidget &restingPlace) {
+    const HintStep step = hintStep(hintCount, answer);
+    QWidget *const focused = restingPlace.window()->focusWidget();
+    const std::int16_t landing = write(step.writes);
+    const QString letters = answer.left(step.count).toUpper().split(QString(), Qt::SkipEmptyParts).join(u' ');
+    const QString news = tr("Hint: %1.").arg(letters);
+    hintButton.setAccessibleDescription(news);
+    if (const std::int16_t told = landing != 0 ? landing : focusedBox(); told != 0) {
+        tell(told, news);
+    }
+    if (landing != 0) {
+        focusAnew(box(landing), restingPlace);
+    } else if (focused != nullptr) {
+        focusAnew(*focused, restingPlace);
+    }
+    return step.count;
+}
+
+// Writes the boxes without moving the focus on at each letter, so that a
+// screen reader is not sent through the row. Gives the box the focus would
+// have reached, or 0 if it stays.
 std::int16_t AnswerRow::write(const std::vector<BoxWrite> &writes) {
     writing_ = true;
     focusAfterWrite_ = 0;
@@ -133,6 +158,7 @@ std::int16_t AnswerRow::write(const std::vector<BoxWrite> &writes) {
     return focusAfterWrite_;
 }
 
+// The box that has the focus, or 0.
 std::int16_t AnswerRow::focusedBox() const {
     for (std::int16_t index = 1; index <= length_; ++index) {
         if (box(index).hasFocus()) {

@@ -55,13 +55,12 @@ public:
     // The letters in box order; an empty box adds nothing, so a gap reads shorter.
     QString text() const;
 
-    // Writes the boxes without moving the focus on at each letter, so that a
-    // screen reader is not sent through the row. Gives the box the focus
-    // would have reached, or 0 if it stays.
-    std::int16_t write(const std::vector<BoxWrite> &writes);
-
-    // The box that has the focus, or 0.
-    std::int16_t focusedBox() const;
+    // One press of the row's hint button: writes one more leading letter of
+    // the answer and gives the new count of letters shown. The focus then
+    // moves on as if the letters had been typed; hintButton describes what it
+    // showed, and restingPlace holds the focus while it moves.
+    std::int16_t showHint(std::int16_t hintCount, const QString &answer, QWidget &hintButton,
+                          QWidget &restingPlace);
 
 signals:
     void hintRequested();
@@ -71,6 +70,8 @@ private:
     void nameBox(std::int16_t index);
     void dropNews();
     void LetterBox_Change(std::int16_t index);
+    std::int16_t write(const std::vector<BoxWrite> &writes);
+    std::int16_t focusedBox() const;
 
     QWidget *parent_;
     QString objectName_;

@@ -1,6 +1,7 @@
 #include "frmWords.h"
 
 #include "DefinitionBox.h"
+#include "GameMenus.h"
 #include "LetterBox.h"
 #include "MenuKeysFirst.h"
 #include "puzzles/basPuzzles.h"
@@ -13,7 +14,6 @@
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
@@ -53,7 +53,10 @@ frmWords::frmWords(Dialogs &dialogs, PuzzleDraw draw)
     setObjectName(QStringLiteral("frmWords"));
     setWindowTitle(appinfo::Title);
     createControls();
-    new MenuKeysFirst(*this, createMenus());
+    new MenuKeysFirst(
+        *this, addGameMenus(*menuBar(), {[this] { mnuNewGame_Click(); }, [this] { mnuSelectPuzzle_Click(); },
+                                         [this] { mnuExit_Click(); }, [this] { emit howToPlayRequested(); },
+                                         [this] { emit aboutRequested(); }}));
     setDesignTabOrder();
 
     // The client area keeps its designed size; the window cannot be resized.
@@ -125,36 +128,6 @@ void frmWords::createClueFrame() {
     controls::line(client_, QStringLiteral("Line2"), {6240, 6600}, {6240, 7560});
     controls::line(client_, QStringLiteral("Line3"), {1080, 6600}, {6240, 6600});
     controls::line(client_, QStringLiteral("Line4"), {1080, 7560}, {6240, 7560});
-}
-
-QList<QAction *> frmWords::createMenus() {
-    QList<QAction *> items;
-    auto addItem = [this, &items](QMenu *menu, const QString &name, const QString &caption,
-                                  const QKeySequence &shortcut, void (frmWords::*handler)()) {
-        QAction *action = menu->addAction(caption);
-        action->setObjectName(name);
-        action->setShortcut(shortcut);
-        action->setShortcutContext(Qt::WindowShortcut);
-        connect(action, &QAction::triggered, this, handler);
-        items.append(action);
-    };
-    auto addSeparator = [](QMenu *menu, const QString &name) { menu->addSeparator()->setObjectName(name); };
-
-    QMenu *game = menuBar()->addMenu(tr("&Puzzle"));
-    game->setObjectName(QStringLiteral("mnuGame"));
-    addItem(game, QStringLiteral("mnuNewGame"), tr("&New Puzzle"), Qt::Key_F2, &frmWords::mnuNewGame_Click);
-    addItem(game, QStringLiteral("mnuSelectPuzzle"), tr("&Select Specific Puzzle"), Qt::Key_F3,
-            &frmWords::mnuSelectPuzzle_Click);
-    addSeparator(game, QStringLiteral("mnuSlash"));
-    addItem(game, QStringLiteral("mnuExit"), tr("E&xit"), Qt::CTRL | Qt::Key_X, &frmWords::mnuExit_Click);
-
-    QMenu *help = menuBar()->addMenu(tr("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    addItem(help, QStringLiteral("mnuHowToPlay"), tr("How To Pla&y"), Qt::Key_F1,
-            &frmWords::howToPlayRequested);
-    addSeparator(help, QStringLiteral("mnuSlash2"));
-    addItem(help, QStringLiteral("mnuAbout"), tr("&About"), Qt::CTRL | Qt::Key_A, &frmWords::aboutRequested);
-    return items;
 }
 
 void frmWords::setDesignTabOrder() {
@@ -269,34 +242,14 @@ void frmWords::mnuSelectPuzzle_Click() {
 // Each press writes one more leading letter of the row's answer; the focus
 // then moves on as if the letters had been typed.
 void frmWords::cmdHint_Click(std::int16_t Index) {
-    revealLeadingLetters(*rows_(Index), *cmdHint(Index), state_.HintCount(Index),
-                         ActivePuzzle.Answers(Index));
+    state_.HintCount(Index) = rows_(Index)->showHint(state_.HintCount(Index), ActivePuzzle.Answers(Index),
+                                                     *cmdHint(Index), *client_);
 }
 
 void frmWords::cmdClueHint_Click() {
-    revealLeadingLetters(*rows_(GameState::FinalRow), *cmdClueHint, state_.ClueHintCount,
-                         ActivePuzzle.FinalAnswer);
-}
-
-// The letters shown are told too, by the box the focus moves on to, or by the
-// box or hint button that keeps it.
-void frmWords::revealLeadingLetters(AnswerRow &row, QPushButton &hint, std::int16_t &hintCount,
-                                    const QString &answer) {
-    const HintStep step = hintStep(hintCount, answer);
-    hintCount = step.count;
-    QWidget *const focused = focusWidget();
-    const std::int16_t landing = row.write(step.writes);
-    const QString letters = answer.left(step.count).toUpper().split(QString(), Qt::SkipEmptyParts).join(u' ');
-    const QString news = tr("Hint: %1.").arg(letters);
-    hint.setAccessibleDescription(news);
-    if (const std::int16_t told = landing != 0 ? landing : row.focusedBox(); told != 0) {
-        row.tell(told, news);
-    }
-    if (landing != 0) {
-        focusAnew(row.box(landing), *client_);
-    } else if (focused != nullptr) {
-        focusAnew(*focused, *client_);
-    }
+    state_.ClueHintCount =
+        rows_(GameState::FinalRow)
+            ->showHint(state_.ClueHintCount, ActivePuzzle.FinalAnswer, *cmdClueHint, *client_);
 }
 
 // Tells how many of the six items are wrong, never which, and offers a new

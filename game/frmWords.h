@@ -11,7 +11,6 @@
 #include <cstdint>
 
 class Dialogs;
-class QAction;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -41,7 +40,6 @@ private:
     void createControls();
     void createHintButtons();
     void createClueFrame();
-    QList<QAction *> createMenus();
     void setDesignTabOrder();
 
     void Form_Load();
@@ -51,8 +49,6 @@ private:
     void focusFirstAnswerBox();
     void cmdHint_Click(std::int16_t Index);
     void cmdClueHint_Click();
-    void revealLeadingLetters(AnswerRow &row, QPushButton &hint, std::int16_t &hintCount,
-                              const QString &answer);
     void cmdCorrectPuz_Click();
     void mnuNewGame_Click();
     void mnuSelectPuzzle_Click();
