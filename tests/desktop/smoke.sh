@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Plays the real game and its instructions viewer on a private X server with a
 # window manager, keys typed through the X server as a player's are.
-# Usage: smoke.sh GAME PRINT_CATALOG
+# Typing a whole puzzle through the X server is the screen-reader test's part.
+# Usage: smoke.sh GAME
 set -euo pipefail
 game="$1"
 work="$(mktemp -d)"
@@ -53,27 +54,6 @@ window_named "Wordsnarl - Puzzle Number [0-9]+" && fail "the game window came wi
 wait_for 10 window_named "Wordsnarl - Puzzle Number [0-9]+" || fail "no game window after the splash"
 wait_for 5 active_title "Wordsnarl - Puzzle Number [0-9]*" || fail "the game window has no focus"
 
-# A chosen puzzle, solved by typing: each letter must move the focus on along its row.
-number=12
-keys F3
-wait_for 5 active_title "Enter Puzzle Number" || fail "F3 asked for no number"
-type_text "$number"
-keys Return
-wait_for 5 active_title "Wordsnarl - Puzzle Number $number" || fail "puzzle $number not shown"
-mapfile -t answers < <("$2" | awk -v n="$number" '$1 == "Puzzle" { p = ($2 == n ":") ; if (p) final = $NF; next }
-    p { print $1 } END { print final }' )
-[ "${#answers[@]}" -eq 6 ] || fail "puzzle $number has no six answers"
-for row in 0 1 2 3 4; do
-    type_text "${answers[$row]}"
-    # Past the next row's two definitions to its first box.
-    if [ "$row" -lt 4 ]; then keys Tab Tab Tab; else keys Tab; fi
-done
-type_text "${answers[5]}"
-keys Tab space
-wait_for 5 active_title "You Solved the Puzzle!  Play Again?" || fail "typed answers were not all taken"
-keys Escape
-wait_for 5 active_title "Wordsnarl - Puzzle Number $number" || fail "No did not keep the puzzle"
-
 # How To Play, a typed address, and back Home.
 keys F1
 wait_for 60 active_title "How To Play Wordsnarl" || fail "F1 showed no instructions"
@@ -90,7 +70,7 @@ wait_for 20 active_title "How To Play Wordsnarl" || fail "Home did not return to
 
 # Ctrl+X in the game ends both programs at once.
 viewer_pid="$(pgrep -P "$game_pid")" || fail "no viewer beside the game"
-xdotool windowactivate --sync "$(window_named "Wordsnarl - Puzzle Number $number")"
+xdotool windowactivate --sync "$(window_named "Wordsnarl - Puzzle Number [0-9]+")"
 keys ctrl+x
 wait_for 3 sh -c "! kill -0 $game_pid" || fail "the game did not end within 3 s"
 wait_for 3 sh -c "! kill -0 $viewer_pid" || fail "the viewer outlived the game"
