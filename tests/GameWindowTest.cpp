@@ -93,6 +93,7 @@ private slots:
             QCOMPARE(game_->rowText(2), shown);
             QCOMPARE(focused(), focus);
         }
+        QCOMPARE(hint->accessibleDescription(), QStringLiteral("Hint: B.")); // what a screen reader tells
         for (const char *shown : {"M____", "Mo___", "Moi__", "Mois_", "Moist", "M____"}) {
             game_->click(QStringLiteral("cmdClueHint"));
             QCOMPARE(game_->rowText(6), QString::fromLatin1(shown));
