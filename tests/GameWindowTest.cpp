@@ -29,6 +29,8 @@ private slots:
                  QStringLiteral("Slightly Wet:"));
         QCOMPARE(game_->box(2, 3)->accessibleName(), QStringLiteral("Answer 2, letter 3 of 3, marked"));
         QCOMPARE(game_->box(6, 1)->accessibleName(), QStringLiteral("Final answer, letter 1 of 5"));
+        QCOMPARE(game_->window().findChild<QWidget *>(QStringLiteral("txtClue(3)"))->accessibleName(),
+                 QStringLiteral("Answer 2, second definition"));
         QVERIFY(walkAccessibleTree(game_->window()).unnamed.isEmpty());
         QCOMPARE(focused(), game_->box(1, 1));
 
@@ -45,7 +47,7 @@ private slots:
         QCOMPARE(game_->rowText(6), QStringLiteral("Moist")); // No keeps the board
         game_->dialogs.yesNoAnswers.enqueue(true);
         game_->press(Qt::Key_Space);
-        QCOMPARE(game_->rowText(1), QStringLiteral("____"));
+        QCOMPARE(game_->rowText(1), QString(answer(1).size(), u'_'));
         QCOMPARE(focused(), game_->box(1, 1));
     }
 
@@ -98,6 +100,8 @@ private slots:
             game_->click(QStringLiteral("cmdClueHint"));
             QCOMPARE(game_->rowText(6), QString::fromLatin1(shown));
         }
+        game_->typeRow(3, QStringLiteral("?")); // no answer holds one
+        QCOMPARE(game_->rowText(3), QStringLiteral("W___"));
         game_->typeRow(4, QStringLiteral("xolune"));
         game_->click(QStringLiteral("cmdHint(4)"));
         QCOMPARE(game_->rowText(4), QStringLiteral("V_____"));
