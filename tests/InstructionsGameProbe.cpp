@@ -1,32 +1,45 @@
-// The game program as main() starts it, with a stand-in system and scripted
-// dialogs and the splash cut short, driven by the commands on its command line
-// and then one per line on standard input ("howtoplay", "about", "ctrl-x",
-// "exit", "close", "ping", "no-browser"), each answered with "done <command>"
-// once carried out. Each URL handed to the desktop and each message shown is
-// reported on standard error. Tests and benchmarks use it to play the game's
-// part beside the instructions viewer and to end the game the ways a player
-// can. Started with "splash-closed-early", it closes the splash before its
-// timer fires and fails should a game window follow.
+// The game program as main() starts it, with a stand-in system and the splash
+// cut short, driven by the commands on its command line and then one per line
+// on standard input ("howtoplay", "about", "ctrl-x", "exit", "close",
+// "no-browser"), each answered with "done <command>" once carried out. Each URL
+// handed to the desktop and each message shown is reported on standard error.
+// Started with "splash-closed-early", it closes the splash before its timer
+// fires and fails should a game window follow. Started as the viewer is, with
+// the game's channel, it stands in for the viewer without a web engine: it
+// follows the game exactly as the viewer does and reports the instructions
+// page's caption, as the viewer's caption log would, at first and for every
+// request that reaches it.
+#include "accessory/InstructionsChannel.h"
 #include "app/GameProgram.h"
 #include "support/FakeRegistry.h"
 #include "support/FakeSystem.h"
+#include "support/InstructionsPages.h"
 #include "support/Keys.h"
-#include "support/ScriptedDialogs.h"
+#include "ui/Dialogs.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QSocketNotifier>
-#include <QTimer>
+#include <QLocalSocket>
 
 #include <cstdio>
-#include <unistd.h>
+#include <iostream>
+#include <thread>
 
 namespace {
 
-void say(const QByteArray &line) {
-    std::fputs((line + '\n').constData(), stdout);
-    std::fflush(stdout);
-}
+// The player's side of the desktop: every URL and message is reported.
+class ReportingDesktop final : public UrlOpener, public Dialogs {
+public:
+    bool urlsOpen = true;
+    bool open(const QUrl &url) override {
+        std::fprintf(stderr, "url: %s\n", url.toEncoded().constData());
+        return urlsOpen;
+    }
+    void showMessage(QWidget *, const QString &text, const QString &, Icon) override {
+        std::fprintf(stderr, "message: %s\n", qPrintable(QString(text).replace('\n', ' ')));
+    }
+    QString askText(QWidget *, const QString &, const QString &) override { return {}; }
+    bool askYesNo(QWidget *, const QString &, const QString &, Icon) override { return false; }
+};
 
 frmWords *shownGameWindow() {
     for (QWidget *window : QApplication::topLevelWidgets()) {
@@ -37,36 +50,55 @@ frmWords *shownGameWindow() {
     return nullptr;
 }
 
-void carryOut(const QByteArray &command, frmWords &game, FakeSystem &system) {
+void carryOut(const QByteArray &command, frmWords &game, ReportingDesktop &desktop) {
     game.activateWindow();
     if (!QTest::qWaitForWindowActive(&game)) {
-        say("inactive " + command);
         return;
     }
     if (command == "howtoplay") {
         test::press(game, Qt::Key_F1);
-    } else if (command == "about") {
-        test::press(game, Qt::Key_A, Qt::ControlModifier);
-    } else if (command == "ctrl-x") {
-        test::press(game, Qt::Key_X, Qt::ControlModifier);
+    } else if (command == "about" || command == "ctrl-x") {
+        test::press(game, command == "about" ? Qt::Key_A : Qt::Key_X, Qt::ControlModifier);
     } else if (command == "exit") {
         game.findChild<QAction *>(QStringLiteral("mnuExit"))->trigger();
     } else if (command == "close") {
         game.close();
     } else if (command == "no-browser") {
-        system.urlsOpen = false;
+        desktop.urlsOpen = false;
     }
-    say("done " + command);
+    std::printf("done %s\n", command.constData());
+    std::fflush(stdout);
+}
+
+int standInViewer(const QString &channelName) {
+    const QByteArray caption =
+        "wordsnarl.instructions.caption: " + InstructionsPages::InstructionsTitle.toUtf8();
+    const auto shown = [&] { std::fprintf(stderr, "%s\n", caption.constData()); };
+    QLocalSocket channel;
+    QObject::connect(&channel, &QLocalSocket::connected, shown);
+    QObject::connect(&channel, &QLocalSocket::readyRead, [&] {
+        channel.readAll();
+        shown();
+    });
+    QObject::connect(&channel, &QLocalSocket::disconnected, qApp, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    QObject::connect(&channel, &QLocalSocket::errorOccurred, qApp, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    channel.connectToServer(channelName, QIODevice::ReadOnly);
+    return QApplication::exec();
 }
 
 } // namespace
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
-    ScriptedDialogs dialogs;
+    if (app.arguments().value(1) == instructions::ChannelOption) {
+        return standInViewer(app.arguments().value(2));
+    }
     FakeRegistry registry;
     FakeSystem system;
-    GameProgram program({registry, system, system, system, dialogs});
+    ReportingDesktop desktop;
+    GameProgram program({registry, system, system, desktop, desktop});
     QWidget *splash = QApplication::topLevelWidgets().value(0);
     if (app.arguments().value(1) == QLatin1String("splash-closed-early")) {
         QTimer::singleShot(50, splash, &QWidget::close);
@@ -78,40 +110,25 @@ int main(int argc, char *argv[]) {
         return 1;
     }
     frmWords &game = *shownGameWindow();
-
-    QByteArray pending;
-    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
-    QObject::connect(&input, &QSocketNotifier::activated, &game, [&] {
-        char buffer[256];
-        const ssize_t count = ::read(STDIN_FILENO, buffer, sizeof buffer);
-        if (count <= 0) {
-            input.setEnabled(false);
-            return;
+    // In order, never one command inside another's wait.
+    const auto queue = [&](const QStringList &commands) {
+        QMetaObject::invokeMethod(
+            &game,
+            [&, commands] {
+                for (const QString &command : commands) {
+                    carryOut(command.toLatin1(), game, desktop);
+                }
+            },
+            Qt::QueuedConnection);
+    };
+    queue(app.arguments().mid(1));
+    // Left running at the end: it only ever waits for the next line.
+    std::thread([&] {
+        for (std::string line; std::getline(std::cin, line);) {
+            queue({QString::fromStdString(line).trimmed()});
         }
-        pending.append(buffer, count);
-        for (qsizetype end = pending.indexOf('\n'); end >= 0; end = pending.indexOf('\n')) {
-            const QByteArray command = pending.left(end).trimmed();
-            pending.remove(0, end + 1);
-            carryOut(command, game, system);
-        }
-    });
-    for (const QString &command : app.arguments().mid(1)) {
-        QTimer::singleShot(0, &game, [&, command] { carryOut(command.toLatin1(), game, system); });
-    }
-    // Whatever the game hands the desktop or says to the player, even long after a command.
-    qsizetype urlsReported = 0;
-    qsizetype messagesReported = 0;
-    QTimer report;
-    QObject::connect(&report, &QTimer::timeout, [&] {
-        for (; urlsReported < system.openedUrls.size(); ++urlsReported) {
-            std::fprintf(stderr, "url: %s\n", system.openedUrls.at(urlsReported).toEncoded().constData());
-        }
-        for (; messagesReported < dialogs.shown.size(); ++messagesReported) {
-            QString text = dialogs.shown.at(messagesReported).text;
-            std::fprintf(stderr, "message: %s\n", qPrintable(text.replace('\n', ' ')));
-        }
-    });
-    report.start(20);
-    say("ready");
+    }).detach();
+    std::puts("ready");
+    std::fflush(stdout);
     return QApplication::exec();
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QFile>
-#include <QString>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -14,12 +13,10 @@ public:
 
     // withInstructions: false leaves the instructions page out (its title goes to another page).
     explicit InstructionsPages(bool withInstructions = true) {
-        write(withInstructions ? QStringLiteral("GameInstructions.htm") : QStringLiteral("other.htm"),
-              InstructionsTitle);
-        write(QStringLiteral("second.htm"), SecondTitle);
+        write(withInstructions ? "GameInstructions.htm" : "other.htm", InstructionsTitle);
+        write("second.htm", SecondTitle);
     }
 
-    bool isValid() const { return folder_.isValid(); }
     // An empty name gives the folder itself.
     QString path(const QString &fileName) const { return folder_.filePath(fileName); }
     QString url(const QString &fileName) const { return QUrl::fromLocalFile(path(fileName)).toString(); }
@@ -29,9 +26,10 @@ public:
     QString write(const QString &fileName, const QString &title, int paragraphs = 1) const {
         QFile page(path(fileName));
         const QString body = QStringLiteral("<p>%1</p>\n").arg(QString(200, u'w')).repeated(paragraphs);
-        page.open(QIODevice::WriteOnly);
-        page.write(QStringLiteral("<title>%1</title>%2").arg(title, body).toUtf8());
-        return page.fileName();
+        return page.open(QIODevice::WriteOnly) &&
+                       page.write(("<title>" + title + "</title>" + body).toUtf8()) > 0
+                   ? page.fileName()
+                   : QString();
     }
 
 private:

@@ -10,20 +10,17 @@ namespace {
 // Reads /proc/<pid>/stat, "pid (name) state ppid ...", of a process that is
 // not a zombie. The name may itself hold blanks and brackets, so it ends at
 // the last closing bracket.
-bool readStatus(qint64 pid, QString &name, qint64 &parent) {
+bool read(qint64 pid, Process &process, qint64 &parent) {
     QFile file(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!file.open(QIODevice::ReadOnly)) {
-        return false;
-    }
-    const QByteArray line = file.readAll();
+    const QByteArray line = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     const qsizetype open = line.indexOf('(');
     const qsizetype close = line.lastIndexOf(')');
     const QList<QByteArray> rest = line.mid(close + 2).split(' ');
-    if (open < 0 || close < open || rest.size() < 2 || rest.at(0) == "Z") {
+    if (open < 0 || close < open || rest.size() < 2 || rest[0] == "Z") {
         return false;
     }
-    name = QString::fromUtf8(line.mid(open + 1, close - open - 1));
-    parent = rest.at(1).toLongLong();
+    process = {pid, QString::fromUtf8(line.mid(open + 1, close - open - 1))};
+    parent = rest[1].toLongLong();
     return true;
 }
 
@@ -32,9 +29,9 @@ bool readStatus(qint64 pid, QString &name, qint64 &parent) {
 QList<Process> descendantsOf(qint64 pid) {
     QMultiHash<qint64, Process> childrenOf;
     for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        Process process{entry.toLongLong(), {}};
+        Process process;
         qint64 parent = 0;
-        if (process.pid > 0 && readStatus(process.pid, process.name, parent)) {
+        if (read(entry.toLongLong(), process, parent)) {
             childrenOf.insert(parent, process);
         }
     }
@@ -49,9 +46,9 @@ QList<Process> descendantsOf(qint64 pid) {
 }
 
 bool isAlive(qint64 pid) {
-    QString name;
+    Process process;
     qint64 parent = 0;
-    return readStatus(pid, name, parent);
+    return read(pid, process, parent);
 }
 
 } // namespace processtree

@@ -23,7 +23,15 @@ public:
     QQueue<bool> yesNoAnswers;  // answers to askYesNo; No when the queue is empty
     QList<Shown> shown;
 
-    QString askText(QWidget *parent, const QString &prompt, const QString &title) override;
-    void showMessage(QWidget *parent, const QString &text, const QString &title, Icon icon) override;
-    bool askYesNo(QWidget *parent, const QString &text, const QString &title, Icon icon) override;
+    QString askText(QWidget *, const QString &prompt, const QString &title) override {
+        shown.append({Kind::AskText, prompt, title, Icon::None});
+        return typedTexts.isEmpty() ? QString() : typedTexts.dequeue();
+    }
+    void showMessage(QWidget *, const QString &text, const QString &title, Icon icon) override {
+        shown.append({Kind::Message, text, title, icon});
+    }
+    bool askYesNo(QWidget *, const QString &text, const QString &title, Icon icon) override {
+        shown.append({Kind::YesNo, text, title, icon});
+        return !yesNoAnswers.isEmpty() && yesNoAnswers.dequeue();
+    }
 };
