@@ -68,8 +68,14 @@ wait_for 20 active_title "Third Page" || fail "a typed URL and the keypad's Ente
 xdotool mousemove --window "$(xdotool getactivewindow)" 140 18 click 1
 wait_for 20 active_title "How To Play Wordsnarl" || fail "Home did not return to the instructions"
 
-# Ctrl+X in the game ends both programs at once.
+# Closing the viewer's window keeps the viewer ready for the next F1; Ctrl+X
+# in the game ends both programs at once.
 viewer_pid="$(pgrep -P "$game_pid")" || fail "no viewer beside the game"
+keys alt+F4
+wait_for 5 active_title "Wordsnarl - Puzzle Number [0-9]*" || fail "the game did not come back"
+keys F1
+wait_for 5 active_title "How To Play Wordsnarl" || fail "F1 did not show the instructions again"
+[ "$(pgrep -P "$game_pid")" = "$viewer_pid" ] || fail "the viewer was not kept ready"
 xdotool windowactivate --sync "$(window_named "Wordsnarl - Puzzle Number [0-9]+")"
 keys ctrl+x
 wait_for 3 sh -c "! kill -0 $game_pid" || fail "the game did not end within 3 s"
