@@ -53,10 +53,11 @@ frmWords::frmWords(Dialogs &dialogs, PuzzleDraw draw)
     setObjectName(QStringLiteral("frmWords"));
     setWindowTitle(appinfo::Title);
     createControls();
-    new MenuKeysFirst(
-        *this, addGameMenus(*menuBar(), {[this] { mnuNewGame_Click(); }, [this] { mnuSelectPuzzle_Click(); },
-                                         [this] { mnuExit_Click(); }, [this] { emit howToPlayRequested(); },
-                                         [this] { emit aboutRequested(); }}));
+    new MenuKeysFirst(*this, addGameMenus(*menuBar(), {.newPuzzle = [this] { mnuNewGame_Click(); },
+                                                       .selectPuzzle = [this] { mnuSelectPuzzle_Click(); },
+                                                       .exit = [this] { mnuExit_Click(); },
+                                                       .howToPlay = [this] { emit howToPlayRequested(); },
+                                                       .about = [this] { emit aboutRequested(); }}));
     setDesignTabOrder();
 
     // The client area keeps its designed size; the window cannot be resized.
