@@ -206,9 +206,10 @@ private slots:
     void puzzlesAreDrawnOverTheWholeCatalog() {
         QList<float> draws{0.999F, 0.0F, 0.5F};
         GameDriver game([&draws] { return draws.takeFirst(); });
-        for (const char *number : {"50", "1", "26"}) {
-            QCOMPARE(game.window().windowTitle(), QStringLiteral("Wordsnarl - Puzzle Number ") + number);
+        QCOMPARE(game.window().windowTitle(), QStringLiteral("Wordsnarl - Puzzle Number 50"));
+        for (const char *number : {"1", "26"}) {
             game.press(Qt::Key_F2);
+            QCOMPARE(game.window().windowTitle(), QStringLiteral("Wordsnarl - Puzzle Number ") + number);
         }
     }
 
