@@ -61,14 +61,8 @@ in_root() {
 
 elapsed() { printf '%dm%02ds' $(($1 / 60)) $(($1 % 60)); }
 
-ensure_packages $WORDSNARL_FRESH_DEBIAN_PACKAGES
+ensure_debian_base "$base" "$mirror"
 mkdir -p "$folder"
-if [ ! -x "$base/bin/sh" ]; then
-    step "Installing a minimal Debian 12 in $base"
-    rm -rf --one-file-system "$base.partial"
-    debootstrap --variant=minbase bookworm "$base.partial" "$mirror"
-    mv "$base.partial" "$base"
-fi
 
 step "Copying it to $root"
 remove_old_copy

@@ -63,3 +63,16 @@ configure_and_build() {
     step "Building in $dir"
     cmake --build "$dir" -j "$(nproc)"
 }
+
+# ensure_debian_base BASE [MIRROR]: a minimal Debian 12 in BASE, made once by debootstrap and
+# then kept untouched, for the scripts that work on a copy of a fresh system.
+ensure_debian_base() {
+    local base="$1"
+    ensure_packages $WORDSNARL_FRESH_DEBIAN_PACKAGES
+    [ ! -x "$base/bin/sh" ] || return 0
+    step "Installing a minimal Debian 12 in $base"
+    mkdir -p "$(dirname "$base")"
+    rm -rf --one-file-system "$base.partial"
+    debootstrap --variant=minbase bookworm "$base.partial" ${2:+"$2"}
+    mv "$base.partial" "$base"
+}

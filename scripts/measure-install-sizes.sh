@@ -17,13 +17,7 @@ packages="$WORDSNARL_ROOT/build/packages"
 game=/tmp/$(basename "$(ls "$packages"/wordsnarl_*.deb)")
 viewer=/tmp/$(basename "$(ls "$packages"/wordsnarl-instructions_*.deb)")
 
-ensure_packages $WORDSNARL_FRESH_DEBIAN_PACKAGES
-if [ ! -x "$base/bin/sh" ]; then
-    step "Installing a minimal Debian 12 in $base"
-    rm -rf --one-file-system "$base.partial"
-    debootstrap --variant=minbase bookworm "$base.partial"
-    mv "$base.partial" "$base"
-fi
+ensure_debian_base "$base"
 
 step "Copying it to $root"
 rm -rf --one-file-system "$root"
