@@ -9,11 +9,11 @@
 // viewer, from the request to the title.
 //
 // Usage: bench_instructions [runs]   (default 7; medians are printed)
+#include "GameProbe.h"
 #include "InstructionsViewer.h"
 #include "Median.h"
 #include "Memory.h"
 #include "frmBrowser.h"
-#include "support/GameProbe.h"
 #include "support/ProcessTree.h"
 #include "support/WaitUntil.h"
 

@@ -14,7 +14,7 @@ namespace {
 qint64 rollupKiB(qint64 pid, const QByteArray &field) {
     qint64 total = 0;
     QList<processtree::Process> tree = processtree::descendantsOf(pid);
-    tree.append(processtree::Process{pid, {}});
+    tree.append(processtree::Process{pid, 0});
     for (const processtree::Process &member : tree) {
         QFile rollup(QStringLiteral("/proc/%1/smaps_rollup").arg(member.pid));
         // Files under /proc report no size, so they are read whole rather than to their end.

@@ -10,17 +10,14 @@ namespace {
 // Reads /proc/<pid>/stat, "pid (name) state ppid ...", of a process that is
 // not a zombie. The name may itself hold blanks and brackets, so it ends at
 // the last closing bracket.
-bool read(qint64 pid, Process &process, qint64 &parent) {
+bool read(qint64 pid, Process &process) {
     QFile file(QStringLiteral("/proc/%1/stat").arg(pid));
     const QByteArray line = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    const qsizetype open = line.indexOf('(');
-    const qsizetype close = line.lastIndexOf(')');
-    const QList<QByteArray> rest = line.mid(close + 2).split(' ');
-    if (open < 0 || close < open || rest.size() < 2 || rest[0] == "Z") {
+    const QList<QByteArray> rest = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    if (rest.size() < 2 || rest[0] == "Z") {
         return false;
     }
-    process = {pid, QString::fromUtf8(line.mid(open + 1, close - open - 1))};
-    parent = rest[1].toLongLong();
+    process = {pid, rest[1].toLongLong()};
     return true;
 }
 
@@ -29,10 +26,8 @@ bool read(qint64 pid, Process &process, qint64 &parent) {
 QList<Process> descendantsOf(qint64 pid) {
     QMultiHash<qint64, Process> childrenOf;
     for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        Process process;
-        qint64 parent = 0;
-        if (read(entry.toLongLong(), process, parent)) {
-            childrenOf.insert(parent, process);
+        if (Process process; read(entry.toLongLong(), process)) {
+            childrenOf.insert(process.parent, process);
         }
     }
     QList<Process> found;
@@ -47,8 +42,7 @@ QList<Process> descendantsOf(qint64 pid) {
 
 bool isAlive(qint64 pid) {
     Process process;
-    qint64 parent = 0;
-    return read(pid, process, parent);
+    return read(pid, process);
 }
 
 } // namespace processtree

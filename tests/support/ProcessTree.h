@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QList>
-#include <QString>
 
 // What the system's process table says about a program and everything it
 // started (Linux /proc). Zombies count as gone: they hold no resources.
@@ -9,7 +8,7 @@ namespace processtree {
 
 struct Process {
     qint64 pid = 0;
-    QString name; // the kernel's short name, at most 15 characters
+    qint64 parent = 0;
 };
 
 // Every living process started by pid, directly or further down.

@@ -1,0 +1,167 @@
+#include "accessory/InstructionsLauncher.h"
+#include "accessory/InstructionsChannel.h"
+#include "support/FakeSystem.h"
+#include "support/ProcessTree.h"
+#include "support/ScriptedDialogs.h"
+#include "support/WaitUntil.h"
+
+#include <QLocalSocket>
+
+#include <csignal>
+#include <cstdio>
+
+namespace {
+
+// The caption the viewer reports on its log once the instructions page is shown.
+const QByteArray Shown = "wordsnarl.instructions.caption: How To Play Wordsnarl\n";
+
+// Started as the viewer is, this program stands in for it without a web engine:
+// it reports the page shown at first and for every request, and follows the
+// channel as the viewer does.
+int standInViewer(const QString &channelName) {
+    QLocalSocket channel;
+    const auto show = [] { std::fputs(Shown.constData(), stderr); };
+    QObject::connect(&channel, &QLocalSocket::connected, show);
+    QObject::connect(&channel, &QLocalSocket::readyRead, [&] {
+        while (channel.canReadLine() && channel.readLine() == instructions::ShowCommand) {
+            show();
+        }
+    });
+    QObject::connect(&channel, &QLocalSocket::disconnected, qApp, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    QObject::connect(&channel, &QLocalSocket::errorOccurred, qApp, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    channel.connectToServer(channelName, QIODevice::ReadOnly);
+    return QCoreApplication::exec();
+}
+
+} // namespace
+
+// The launcher with the viewer program beside it, in a folder of its own: the
+// real viewer when WORDSNARL_VIEWER names it, else this program standing in,
+// so that builds without a web engine test the launcher too.
+class InstructionsLauncherTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        folder_.emplace();
+        qputenv("QT_LOGGING_RULES", "wordsnarl.instructions.caption.debug=true");
+        const QByteArray viewer = qEnvironmentVariableIsSet("WORDSNARL_VIEWER")
+                                      ? qgetenv("WORDSNARL_VIEWER")
+                                      : QFile::encodeName(QCoreApplication::applicationFilePath());
+        // The viewer's log, which its caption goes to, is kept in the folder.
+        writeViewer("#!/bin/sh\nexec '" + viewer + "' \"$@\" 2>>'" + QFile::encodeName(path("log")) + "'\n");
+        launcher_.emplace(folder_->path(), system_, dialogs_);
+    }
+    void cleanup() {
+        launcher_.reset();
+        system_ = {};
+        dialogs_.shown.clear();
+    }
+
+    // One viewer serves every request and one that died is replaced; when the
+    // game lets it go, the viewer and all it started are gone within a second.
+    void oneViewerServesTheGameAndEndsWithIt() {
+        for (int i = 0; i < 3; ++i)
+            launcher_->show();
+        QVERIFY(test::waitUntil([&] { return timesShown() == 1; }, 30000));
+        const QList<qint64> first = viewers();
+        QCOMPARE(first.size(), 1);
+        // A request that comes while the viewer is still starting is left to it.
+        QVERIFY2(qEnvironmentVariableIsSet("WORDSNARL_VIEWER") || test::waitUntil([&] {
+                     launcher_->show();
+                     return timesShown() > 1;
+                 }),
+                 "a request did not reach the running viewer");
+        QTest::qWait(500);
+        QCOMPARE(viewers(), first);
+
+        ::kill(static_cast<pid_t>(first[0]), SIGKILL);
+        const int before = timesShown();
+        QVERIFY(test::waitUntil(
+            [&] {
+                launcher_->show();
+                return timesShown() > before && viewers().size() == 1 && viewers() != first;
+            },
+            30000));
+        QVERIFY(system_.openedUrls.isEmpty() && dialogs_.shown.isEmpty());
+
+        const QList<processtree::Process> started = processtree::descendantsOf(ownPid());
+        QElapsedTimer clock;
+        clock.start();
+        launcher_.reset();
+        const auto allGone = [&] {
+            return std::none_of(started.begin(), started.end(),
+                                [](auto &p) { return processtree::isAlive(p.pid); });
+        };
+        QVERIFY2(test::waitUntil(allGone, 1000) && clock.elapsed() < 1500,
+                 "the viewer or a process of its web engine outlived the game");
+    }
+
+    // Without a working viewer every request shows the page in the browser,
+    // or names its path; a viewer that keeps failing at once is given up.
+    void withoutAWorkingViewerThePageIsShownElsewhere() {
+        struct Row {
+            QByteArray viewer; // its script; empty: no viewer at all
+            bool browser;
+            qint64 viewerStarts; // for five requests
+        };
+        for (const Row &row : {Row{"", true, 0}, Row{"#!/bin/sh\necho >>\"$0.starts\"\nexit 1\n", true, 3},
+                               Row{"", false, 0}}) {
+            cleanup();
+            init();
+            QVERIFY(QFile::remove(path(instructions::ViewerProgramName)));
+            if (!row.viewer.isEmpty())
+                writeViewer(row.viewer);
+            system_.urlsOpen = row.browser;
+            const QString page = path(instructions::PageFileName);
+            for (int i = 1; i <= 5; ++i) {
+                launcher_->show();
+                QVERIFY2(test::waitUntil([&] { return system_.openedUrls.size() == i; }),
+                         "How To Play showed nothing");
+            }
+            QCOMPARE(system_.openedUrls.last(), QUrl::fromLocalFile(page));
+            QCOMPARE(dialogs_.shown.size(), row.browser ? 0 : 5);
+            QVERIFY(row.browser || dialogs_.shown.last().text.endsWith("\n\n" + page));
+            QCOMPARE(QFile(path(instructions::ViewerProgramName) + ".starts").size(), row.viewerStarts);
+            QVERIFY(processtree::descendantsOf(ownPid()).isEmpty());
+        }
+    }
+
+private:
+    QString path(const QString &name) const { return folder_->filePath(name); }
+    int timesShown() const {
+        QFile log(path("log"));
+        return log.open(QIODevice::ReadOnly) ? int(log.readAll().count(Shown)) : 0;
+    }
+    static qint64 ownPid() { return QCoreApplication::applicationPid(); }
+    // The test's own children: the viewers it started.
+    static QList<qint64> viewers() {
+        QList<qint64> found;
+        for (const processtree::Process &process : processtree::descendantsOf(ownPid()))
+            if (process.parent == ownPid())
+                found.append(process.pid);
+        return found;
+    }
+    void writeViewer(const QByteArray &script) {
+        QFile file(path(instructions::ViewerProgramName));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(script) == script.size());
+        file.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    }
+
+    std::optional<QTemporaryDir> folder_;
+    FakeSystem system_;
+    ScriptedDialogs dialogs_;
+    std::optional<InstructionsLauncher> launcher_;
+};
+
+int main(int argc, char *argv[]) {
+    QApplication app(argc, argv);
+    if (app.arguments().value(1) == instructions::ChannelOption)
+        return standInViewer(app.arguments().value(2));
+    InstructionsLauncherTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "InstructionsLauncherTest.moc"
