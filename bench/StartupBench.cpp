@@ -13,7 +13,6 @@
 #include "Median.h"
 #include "Memory.h"
 #include "WindowWatch.h"
-#include "support/ProcessTree.h"
 
 #include <QCoreApplication>
 #include <QProcess>

@@ -66,7 +66,7 @@ private slots:
         for (int i = 0; i < 3; ++i)
             launcher_->show();
         QVERIFY(test::waitUntil([&] { return timesShown() == 1; }, 30000));
-        const QList<qint64> first = viewers();
+        const QList<qint64> first = processtree::childrenOf(ownPid());
         QCOMPARE(first.size(), 1);
         // A request that comes while the viewer is still starting is left to it.
         QVERIFY2(qEnvironmentVariableIsSet("WORDSNARL_VIEWER") || test::waitUntil([&] {
@@ -75,25 +75,25 @@ private slots:
                  }),
                  "a request did not reach the running viewer");
         QTest::qWait(500);
-        QCOMPARE(viewers(), first);
+        QCOMPARE(processtree::childrenOf(ownPid()), first);
 
         ::kill(static_cast<pid_t>(first[0]), SIGKILL);
         const int before = timesShown();
         QVERIFY(test::waitUntil(
             [&] {
                 launcher_->show();
-                return timesShown() > before && viewers().size() == 1 && viewers() != first;
+                const QList<qint64> viewers = processtree::childrenOf(ownPid());
+                return timesShown() > before && viewers.size() == 1 && viewers != first;
             },
             30000));
         QVERIFY(system_.openedUrls.isEmpty() && dialogs_.shown.isEmpty());
 
-        const QList<processtree::Process> started = processtree::descendantsOf(ownPid());
+        const QList<qint64> started = processtree::descendantsOf(ownPid());
         QElapsedTimer clock;
         clock.start();
         launcher_.reset();
         const auto allGone = [&] {
-            return std::none_of(started.begin(), started.end(),
-                                [](auto &p) { return processtree::isAlive(p.pid); });
+            return std::none_of(started.begin(), started.end(), processtree::isAlive);
         };
         QVERIFY2(test::waitUntil(allGone, 1000) && clock.elapsed() < 1500,
                  "the viewer or a process of its web engine outlived the game");
@@ -136,14 +136,6 @@ private:
         return log.open(QIODevice::ReadOnly) ? int(log.readAll().count(Shown)) : 0;
     }
     static qint64 ownPid() { return QCoreApplication::applicationPid(); }
-    // The test's own children: the viewers it started.
-    static QList<qint64> viewers() {
-        QList<qint64> found;
-        for (const processtree::Process &process : processtree::descendantsOf(ownPid()))
-            if (process.parent == ownPid())
-                found.append(process.pid);
-        return found;
-    }
     void writeViewer(const QByteArray &script) {
         QFile file(path(instructions::ViewerProgramName));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(script) == script.size());

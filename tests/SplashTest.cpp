@@ -4,7 +4,8 @@
 #include <QtTest>
 
 // The splash hands over to the game after five seconds, exactly once, still
-// showing while the game window is built, and then it goes away.
+// showing while the game window is built, and then it goes away. Closed before
+// then, it ends the program with no game window.
 class SplashTest : public QObject {
     Q_OBJECT
 
@@ -29,6 +30,18 @@ private slots:
         QVERIFY2(visibleAtHandOver, "the splash must stay up while the game window is built");
         QTest::qWait(50);
         QCOMPARE(gameWindowsShown, 1);
+    }
+
+    void closedEarlyItEndsTheProgram() {
+        bool handedOver = false;
+        auto *splash = new frmSplash([&] { handedOver = true; });
+        splash->show();
+        QTimer::singleShot(50, splash, &QWidget::close);
+        QTimer neverEnds; // fails the test rather than hang
+        neverEnds.callOnTimeout([] { QCoreApplication::exit(1); });
+        neverEnds.start(5000);
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(!handedOver);
     }
 };
 

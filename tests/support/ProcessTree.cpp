@@ -5,44 +5,34 @@
 
 namespace processtree {
 
-namespace {
-
-// Reads /proc/<pid>/stat, "pid (name) state ppid ...", of a process that is
-// not a zombie. The name may itself hold blanks and brackets, so it ends at
-// the last closing bracket.
-bool read(qint64 pid, Process &process) {
-    QFile file(QStringLiteral("/proc/%1/stat").arg(pid));
-    const QByteArray line = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    const QList<QByteArray> rest = line.mid(line.lastIndexOf(')') + 2).split(' ');
-    if (rest.size() < 2 || rest[0] == "Z") {
-        return false;
-    }
-    process = {pid, rest[1].toLongLong()};
-    return true;
-}
-
-} // namespace
-
-QList<Process> descendantsOf(qint64 pid) {
-    QMultiHash<qint64, Process> childrenOf;
-    for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        if (Process process; read(entry.toLongLong(), process)) {
-            childrenOf.insert(process.parent, process);
-        }
-    }
-    QList<Process> found;
-    for (QList<qint64> parents{pid}; !parents.isEmpty();) {
-        for (const Process &child : childrenOf.values(parents.takeFirst())) {
-            found.append(child);
-            parents.append(child.pid);
+QList<qint64> childrenOf(qint64 pid) {
+    const QString tasks = QStringLiteral("/proc/%1/task/").arg(pid);
+    QList<qint64> found;
+    for (const QString &task : QDir(tasks).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile children(tasks + task + QStringLiteral("/children"));
+        for (const QByteArray &child :
+             children.open(QIODevice::ReadOnly) ? children.readAll().split(' ') : QList<QByteArray>()) {
+            if (isAlive(child.toLongLong()))
+                found.append(child.toLongLong());
         }
     }
     return found;
 }
 
+QList<qint64> descendantsOf(qint64 pid) {
+    QList<qint64> found = childrenOf(pid);
+    for (qsizetype i = 0; i < found.size(); ++i)
+        found += childrenOf(found[i]);
+    return found;
+}
+
+// /proc/<pid>/stat reads "pid (name) state ...", and the name may itself hold
+// blanks and brackets, so the state follows the last closing bracket.
 bool isAlive(qint64 pid) {
-    Process process;
-    return read(pid, process);
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    const QByteArray line = pid > 0 && stat.open(QIODevice::ReadOnly) ? stat.readAll() : QByteArray();
+    const qsizetype state = line.lastIndexOf(')') + 2;
+    return state > 1 && state < line.size() && line[state] != 'Z';
 }
 
 } // namespace processtree

@@ -6,13 +6,11 @@
 // started (Linux /proc). Zombies count as gone: they hold no resources.
 namespace processtree {
 
-struct Process {
-    qint64 pid = 0;
-    qint64 parent = 0;
-};
+// The living processes pid started itself, from any of its threads.
+QList<qint64> childrenOf(qint64 pid);
 
 // Every living process started by pid, directly or further down.
-QList<Process> descendantsOf(qint64 pid);
+QList<qint64> descendantsOf(qint64 pid);
 
 bool isAlive(qint64 pid);
 
