@@ -127,8 +127,10 @@ private slots:
         game_->box(5, 3)->setText(QStringLiteral(" ")); // a blank is no letter
         QVERIFY(verdict().startsWith(QStringLiteral("You have 2 items incorrect!")));
         game_->box(3, 2)->setText(QStringLiteral("A"));
-        QVERIFY(verdict().startsWith(QStringLiteral("You have one item incorrect!")));
-        QCOMPARE(game_->dialogs.shown.last().title, QStringLiteral("Incorrect!"));
+        QCOMPARE(verdict(),
+                 QStringLiteral("You have one item incorrect!  One answer or the clue answer is incorrect."));
+        QVERIFY(game_->dialogs.shown.last().title == QStringLiteral("Incorrect!") &&
+                game_->dialogs.shown.last().kind == ScriptedDialogs::Kind::Message);
         QCOMPARE(game_->rowText(3), QStringLiteral("Wait"));
     }
 

@@ -16,14 +16,6 @@ using Kind = PuzzleChoice::Kind;
 
 namespace {
 
-const QStringList FinalAnswers =
-    QStringLiteral("Moist Joint Eager Child Barns Snare Spurn Eager Triad Rabid Grift Bawdy "
-                   "Throb Tribe First Print Lover Garth Glitz Grill Tenor Board Block Prowl "
-                   "Crank Bated Crest Blend Creed Fable Tower Habit Mount Badge Flute Grant "
-                   "Plane Fleet Blush Slate Crowd Black Erode Trace Track Crate Snack Stone "
-                   "Strip Route")
-        .split(u' ');
-
 // Plain ASCII in title case; inside a phrase the short words stay lower case.
 bool isTitleCase(const QString &phrase) {
     static const QStringList shortWords =
@@ -86,7 +78,7 @@ class RulesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void lettersRandomDrawsAndTheCheck() {
+    void lettersRandomDrawsAndTheCount() {
         QCOMPARE(caseForBox(QStringLiteral("\u00e9"), 1) + caseForBox(QStringLiteral("A"), 2),
                  QStringLiteral("\u00c9a"));
         for (const auto &[u, number] : {std::pair{0.0F, 1},
@@ -101,14 +93,6 @@ private slots:
         const SixItems answers{"Firm", "Bat", "Wait", "Volume", "Vision", "Moist"};
         QCOMPARE(int(countCorrectItems(answers, answers)), 6);
         QCOMPARE(int(countCorrectItems({"Firm", "bat", "Wai", "Volume ", "Vision", "Moist"}, answers)), 3);
-        QCOMPARE(checkMessage(4).text, QStringLiteral("You have 2 items incorrect!  All answers and the "
-                                                      "clue answer must be correct to win."));
-        QCOMPARE(checkMessage(5).text,
-                 QStringLiteral("You have one item incorrect!  One answer or the clue answer is incorrect."));
-        QCOMPARE(checkMessage(5).title, QStringLiteral("Incorrect!"));
-        QVERIFY(!checkMessage(5).offersNewGame);
-        QCOMPARE(checkMessage(6).title, QStringLiteral("You Solved the Puzzle!  Play Again?"));
-        QVERIFY(checkMessage(6).offersNewGame);
     }
 
     // Each press reveals one more leading letter, starting again after the
@@ -176,6 +160,10 @@ private slots:
     // clue; the three given ones are held to none of this and stay exactly as given.
     void theCatalogIsWellFormedAndMakesThePlayerWork() {
         const QList<std::int16_t> given{1, 2, 14};
+        QSet<QString> finalAnswers;
+        for (std::int16_t number = 1; number <= CatalogSize; ++number)
+            finalAnswers << catalogEntry(number)->FinalAnswer;
+        QCOMPARE(finalAnswers.size(), CatalogSize - 1); // "Eager" twice
         QSet<QString> used;
         QStringList broken;
         QList<std::int16_t> blankBeforeColon;
@@ -187,12 +175,10 @@ private slots:
             };
             for (const QString &rule : brokenRules(puzzle))
                 tell(rule);
-            if (puzzle.FinalAnswer != FinalAnswers.at(number - 1))
-                tell("lost its final answer");
             for (const QString &word :
                  QStringList(puzzle.Answers.begin(), puzzle.Answers.end()) +
                      QStringList(puzzle.Definitions.begin(), puzzle.Definitions.end())) {
-                if (used.contains(word) || FinalAnswers.contains(word))
+                if (used.contains(word) || finalAnswers.contains(word))
                     tell("repeats " + word);
                 used.insert(word);
             }

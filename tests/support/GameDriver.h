@@ -1,10 +1,11 @@
 #pragma once
 
+#include "Keys.h"
 #include "ScriptedDialogs.h"
 #include "game/frmWords.h"
 
 #include <QLineEdit>
-#include <QString>
+#include <QtTest>
 
 #include <cstdint>
 #include <memory>
@@ -13,23 +14,48 @@
 // the way a player plays it: keys to the window, clicks on the controls.
 class GameDriver {
 public:
-    explicit GameDriver(PuzzleDraw draw = drawUniform);
+    explicit GameDriver(PuzzleDraw draw = drawUniform)
+        : window_(std::make_unique<frmWords>(dialogs, std::move(draw))) {
+        window_->show();
+        window_->activateWindow();
+        if (!QTest::qWaitForWindowActive(window_.get()))
+            qFatal("the game window never became active");
+    }
 
     frmWords &window() { return *window_; }
     ScriptedDialogs dialogs;
 
-    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-    void type(const QString &text);
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        test::press(*window_, key, modifiers);
+    }
+    void type(const QString &text) { test::type(*window_, text); }
     // F3 with the given text typed into the dialog.
-    void selectPuzzle(const QString &typed);
-    void click(const QString &control);
+    void selectPuzzle(const QString &typed) {
+        dialogs.typedTexts.enqueue(typed);
+        press(Qt::Key_F3);
+    }
+    void click(const QString &control) {
+        QTest::mouseClick(window_->findChild<QWidget *>(control), Qt::LeftButton);
+    }
 
     // A row's box (rows 1 to 5 are the answers, 6 the final row); nullptr past the row's end.
-    QLineEdit *box(std::int16_t row, std::int16_t index) const;
+    QLineEdit *box(std::int16_t row, std::int16_t index) const {
+        const QString array = row == 6 ? QStringLiteral("txtPClue") : QStringLiteral("txtAns%1").arg(row);
+        auto *found = window_->findChild<QLineEdit *>(QStringLiteral("%1(%2)").arg(array).arg(index));
+        return found && found->isVisible() ? found : nullptr;
+    }
     // The letters of the row's shown boxes, "_" for an empty one.
-    QString rowText(std::int16_t row) const;
+    QString rowText(std::int16_t row) const {
+        QString text;
+        for (std::int16_t index = 1; const QLineEdit *letter = box(row, index); ++index)
+            text += letter->text().isEmpty() ? QStringLiteral("_") : letter->text();
+        return text;
+    }
     // Clicks box 1 of the row and types the text into it.
-    void typeRow(std::int16_t row, const QString &text);
+    void typeRow(std::int16_t row, const QString &text) {
+        QTest::mouseClick(box(row, 1), Qt::LeftButton);
+        type(text);
+    }
 
 private:
     std::unique_ptr<frmWords> window_;
