@@ -1,9 +1,7 @@
-#include "puzzles/basPuzzles.h"
 #include "support/AccessibleTree.h"
 #include "support/GameDriver.h"
 
 #include <QAccessible>
-#include <QClipboard>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
@@ -42,8 +40,8 @@ private slots:
 
         // From each row's last box, Tab passes the next row's two definitions.
         for (std::int16_t row = 1; row <= 6; ++row) {
-            QCOMPARE(game_->rowText(row), QString(answer(row).size(), u'_'));
-            game_->type(answer(row).toLower());
+            QCOMPARE(game_->rowText(row), QString(GameDriver::answer(row).size(), u'_'));
+            game_->type(GameDriver::answer(row).toLower());
             for (int tab = row < 5 ? 3 : 1; tab > 0; --tab)
                 game_->press(Qt::Key_Tab);
         }
@@ -53,7 +51,7 @@ private slots:
         QCOMPARE(game_->rowText(6), QStringLiteral("Moist")); // No keeps the board
         game_->dialogs.yesNoAnswers.enqueue(true);
         game_->press(Qt::Key_Space);
-        QCOMPARE(game_->rowText(1), QString(answer(1).size(), u'_'));
+        QCOMPARE(game_->rowText(1), QString(GameDriver::answer(1).size(), u'_'));
         QCOMPARE(focused(), game_->box(1, 1));
     }
 
@@ -122,7 +120,7 @@ private slots:
         QCOMPARE(verdict(), QStringLiteral("You have 6 items incorrect!  All answers and the clue answer "
                                            "must be correct to win."));
         for (std::int16_t row = 1; row <= 6; ++row)
-            game_->typeRow(row, answer(row));
+            game_->typeRow(row, GameDriver::answer(row));
         game_->box(3, 2)->clear();                      // a gap reads "Wit"
         game_->box(5, 3)->setText(QStringLiteral(" ")); // a blank is no letter
         QVERIFY(verdict().startsWith(QStringLiteral("You have 2 items incorrect!")));
@@ -156,9 +154,9 @@ private slots:
 
         QTest::mouseClick(game_->box(4, 2), Qt::LeftButton);
         game_->type(QStringLiteral("\U0001F600"));
-        paste(QStringLiteral("\U0001D538bc"));
+        game_->paste(QStringLiteral("\U0001D538bc"));
         QCOMPARE(focused(), game_->box(4, 2));
-        paste(QStringLiteral("volume"));
+        game_->paste(QStringLiteral("volume"));
         QCOMPARE(game_->rowText(4), QStringLiteral("_v____"));
         QCOMPARE(focused(), game_->box(4, 3));
         // A program's write is handled like a key, unless it changes nothing.
@@ -184,7 +182,7 @@ private slots:
         QCOMPARE(about.size() + howToPlay.size(), 4);
         game_->typeRow(2, QStringLiteral("bat"));
         game_->press(Qt::Key_F2);
-        QCOMPARE(game_->rowText(2), QString(answer(2).size(), u'_'));
+        QCOMPARE(game_->rowText(2), QString(GameDriver::answer(2).size(), u'_'));
         QCOMPARE(focused(), game_->box(1, 1));
         game_->press(Qt::Key_X, Qt::ControlModifier);
         QCOMPARE(closing.size(), 1);
@@ -219,13 +217,6 @@ private:
     QWidget *focused() const { return QApplication::focusWidget(); }
     QString definition(const char *name) const {
         return game_->window().findChild<QPlainTextEdit *>(QLatin1String(name))->toPlainText();
-    }
-    static const QString &answer(std::int16_t row) {
-        return row == 6 ? basPuzzles::ActivePuzzle.FinalAnswer : basPuzzles::ActivePuzzle.Answers(row);
-    }
-    void paste(const QString &text) {
-        QGuiApplication::clipboard()->setText(text);
-        game_->press(Qt::Key_V, Qt::ControlModifier);
     }
     // Presses "Correct?" and gives the text of the message it shows.
     QString verdict() {

@@ -1,7 +1,6 @@
 #include "puzzles/basPuzzles.h"
 #include "support/GameDriver.h"
 
-#include <QClipboard>
 #include <QtTest>
 
 #include <random>
@@ -58,12 +57,9 @@ private:
                : kind < 65 ? QString(QChar(u' ' + below(64)))
                            : unusual();
     }
-    static const QString &answerOf(std::int16_t row) {
-        return row == 6 ? ActivePuzzle.FinalAnswer : ActivePuzzle.Answers(row);
-    }
     std::int16_t anyRow() { return static_cast<std::int16_t>(1 + below(6)); }
     QString clickABox(GameDriver &game, std::int16_t row) {
-        const auto index = static_cast<std::int16_t>(1 + below(int(answerOf(row).size())));
+        const auto index = static_cast<std::int16_t>(1 + below(int(GameDriver::answer(row).size())));
         QTest::mouseClick(game.box(row, index), Qt::LeftButton);
         return QStringLiteral("click box %1 of row %2").arg(index).arg(row);
     }
@@ -86,9 +82,8 @@ private:
             QString text;
             for (int length = below(10) ? 2 + below(80) : 2000; text.size() < length;)
                 text += character();
-            QGuiApplication::clipboard()->setText(text);
             const QString clicked = clickABox(game, anyRow());
-            game.press(Qt::Key_V, Qt::ControlModifier);
+            game.paste(text);
             return clicked + ", paste " + text.left(20);
         }
         if (choice < 80) {
@@ -98,7 +93,7 @@ private:
         }
         if (choice < 84) { // the right answers, so that the check sometimes finds a solved board
             for (std::int16_t row = 1; row <= 6; ++row)
-                game.typeRow(row, below(2) ? answerOf(row) : answerOf(row).toLower());
+                game.typeRow(row, below(2) ? GameDriver::answer(row) : GameDriver::answer(row).toLower());
             return QStringLiteral("type every answer");
         }
         if (choice < 86) {
@@ -133,11 +128,11 @@ private:
         for (std::int16_t row = 1; row <= 6; ++row) {
             const std::int16_t hints =
                 row == 6 ? game.window().state().ClueHintCount : game.window().state().HintCount(row);
-            if (game.rowText(row).size() != answerOf(row).size() || game.box(row, 0) || hints < 0 ||
-                hints > answerOf(row).size())
+            if (game.rowText(row).size() != GameDriver::answer(row).size() || game.box(row, 0) || hints < 0 ||
+                hints > GameDriver::answer(row).size())
                 return QStringLiteral("row %1 of %2 shows \"%3\" after %4 hints")
                     .arg(row)
-                    .arg(answerOf(row), game.rowText(row))
+                    .arg(GameDriver::answer(row), game.rowText(row))
                     .arg(hints);
         }
         for (const QLineEdit *box : game.window().findChildren<QLineEdit *>()) {

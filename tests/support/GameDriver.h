@@ -3,7 +3,9 @@
 #include "Keys.h"
 #include "ScriptedDialogs.h"
 #include "game/frmWords.h"
+#include "puzzles/basPuzzles.h"
 
+#include <QClipboard>
 #include <QLineEdit>
 #include <QtTest>
 
@@ -50,6 +52,14 @@ public:
         for (std::int16_t index = 1; const QLineEdit *letter = box(row, index); ++index)
             text += letter->text().isEmpty() ? QStringLiteral("_") : letter->text();
         return text;
+    }
+    void paste(const QString &text) {
+        QGuiApplication::clipboard()->setText(text);
+        press(Qt::Key_V, Qt::ControlModifier);
+    }
+    // The answer of a row of the puzzle on the board.
+    static const QString &answer(std::int16_t row) {
+        return row == 6 ? basPuzzles::ActivePuzzle.FinalAnswer : basPuzzles::ActivePuzzle.Answers(row);
     }
     // Clicks box 1 of the row and types the text into it.
     void typeRow(std::int16_t row, const QString &text) {
