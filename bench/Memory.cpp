@@ -13,7 +13,9 @@ namespace {
 // Adds up one field of /proc/<pid>/smaps_rollup ("Pss:", "Rss:") over the process and its descendants.
 qint64 rollupKiB(qint64 pid, const QByteArray &field) {
     qint64 total = 0;
-    for (const qint64 member : processtree::descendantsOf(pid) << pid) {
+    QList<qint64> tree = processtree::descendantsOf(pid);
+    tree.append(pid);
+    for (const qint64 member : tree) {
         QFile rollup(QStringLiteral("/proc/%1/smaps_rollup").arg(member));
         // Files under /proc report no size, so they are read whole rather than to their end.
         const QList<QByteArray> lines =
