@@ -7,16 +7,14 @@ set -euo pipefail
 game="$(realpath "$1")"
 here="$(dirname "$(realpath "$0")")"
 run="$(mktemp -d)"
-pids=()
+source "$here/private-desktop.sh"
 cleanup() {
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
+    end_all
     kill "$(cat "$run/runtime/speech-dispatcher/pid/speech-dispatcher.pid" 2>/dev/null)" 2>/dev/null || true
     wait 2>/dev/null || true
     rm -rf "$run"
 }
 trap cleanup EXIT
-# start COMMAND...: runs it in the background until the test ends.
-start() { "$@" & pids+=($!); }
 export HOME="$run/home" XDG_CONFIG_HOME="$run/config" XDG_DATA_HOME="$run/data"
 export XDG_CACHE_HOME="$run/cache" XDG_RUNTIME_DIR="$run/runtime" GSETTINGS_BACKEND=memory
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME/orca" "$XDG_CACHE_HOME"
@@ -26,13 +24,10 @@ cp -r "$here/speech-dispatcher" "$XDG_CONFIG_HOME/"
 printf '%s\n' 'from orca import debug' 'debug.debugFile.reconfigure(line_buffering=True)' \
     >"$XDG_DATA_HOME/orca/orca-customizations.py"
 
-start Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$run/display" 2>"$run/xvfb.log"
-timeout 10 bash -c "until [ -s '$run/display' ]; do sleep 0.1; done"
-export DISPLAY=":$(cat "$run/display")"
+start_desktop "$run"
 dbus-daemon --session --fork --print-address=3 --print-pid=4 3>"$run/bus" 4>"$run/bus.pid"
 pids+=("$(cat "$run/bus.pid")")
 export DBUS_SESSION_BUS_ADDRESS="$(cat "$run/bus")"
-start openbox >"$run/openbox.log" 2>&1
 speech-dispatcher --spawn -t 0 >"$run/speech-dispatcher.log" 2>&1
 start orca --debug-file="$run/orca.debug" >"$run/orca.log" 2>&1
 

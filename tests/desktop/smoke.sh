@@ -6,43 +6,23 @@
 set -euo pipefail
 game="$1"
 work="$(mktemp -d)"
-pids=()
-cleanup() {
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/private-desktop.sh"
+trap 'end_all; rm -rf "$work"' EXIT
 
 fail() { echo "FAIL: $*" >&2; import -window root "${TMPDIR:-/tmp}/smoke-failure.png" 2>/dev/null; exit 1; }
-# wait_for SECONDS COMMAND...: retries the command until it succeeds.
-wait_for() {
-    local deadline=$((SECONDS + $1)); shift
-    until "$@" >/dev/null 2>&1; do
-        [ "$SECONDS" -lt "$deadline" ] || return 1
-        sleep 0.1
-    done
-}
 window_named() { xdotool search --onlyvisible --name "^$1\$"; }
 active_title() { [[ "$(xdotool getactivewindow getwindowname)" == $1 ]]; }
 keys() { xdotool key --delay 40 "$@"; }
 type_text() { xdotool type --delay 40 "$1"; }
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-wait_for 10 test -s "$work/display" || fail "no X server"
-export DISPLAY=":$(cat "$work/display")"
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
-wm_running() { [[ "$(xprop -root _NET_SUPPORTING_WM_CHECK)" == *"window id"* ]]; }
-wait_for 10 wm_running || fail "no window manager"
+start_desktop "$work"
 export QT_QPA_PLATFORM=xcb QTWEBENGINE_DISABLE_SANDBOX=1 HOME="$work"
 for page in Second Third; do
     printf '<html><head><title>%s Page</title></head></html>' "$page" >"$work/$page.htm"
 done
 
-"$game" &
+start "$game"
 game_pid=$!
-pids+=("$game_pid")
 splash_shown() {
     for window in $(xdotool search --onlyvisible --pid "$game_pid"); do
         [[ "$(xprop -id "$window" _NET_WM_WINDOW_TYPE)" == *SPLASH* ]] && return 0
