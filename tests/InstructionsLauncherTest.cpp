@@ -9,6 +9,8 @@
 
 #include <csignal>
 #include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -46,16 +48,22 @@ class InstructionsLauncherTest : public QObject {
 private slots:
     void init() {
         folder_.emplace();
+        const QString viewer = qEnvironmentVariableIsSet("WORDSNARL_VIEWER")
+                                   ? qEnvironmentVariable("WORDSNARL_VIEWER")
+                                   : QCoreApplication::applicationFilePath();
+        QVERIFY(QFile::link(viewer, path(instructions::ViewerProgramName)));
+        // The viewer reports its captions on the game's standard error, which is a file here.
         qputenv("QT_LOGGING_RULES", "wordsnarl.instructions.caption.debug=true");
-        const QByteArray viewer = qEnvironmentVariableIsSet("WORDSNARL_VIEWER")
-                                      ? qgetenv("WORDSNARL_VIEWER")
-                                      : QFile::encodeName(QCoreApplication::applicationFilePath());
-        // The viewer's log, which its caption goes to, is kept in the folder.
-        writeViewer("#!/bin/sh\nexec '" + viewer + "' \"$@\" 2>>'" + QFile::encodeName(path("log")) + "'\n");
+        const int log =
+            ::open(QFile::encodeName(path("log")).constData(), O_WRONLY | O_CREAT | O_APPEND, 0600);
+        standardError_ = ::dup(STDERR_FILENO);
+        QVERIFY(log >= 0 && ::dup2(log, STDERR_FILENO) >= 0 && ::close(log) == 0);
         launcher_.emplace(folder_->path(), system_, dialogs_);
     }
     void cleanup() {
         launcher_.reset();
+        ::dup2(standardError_, STDERR_FILENO);
+        ::close(standardError_);
         system_ = {};
         dialogs_.shown.clear();
     }
@@ -143,6 +151,7 @@ private:
     }
 
     std::optional<QTemporaryDir> folder_;
+    int standardError_ = -1; // the test's own, while the launcher's goes to the log
     FakeSystem system_;
     ScriptedDialogs dialogs_;
     std::optional<InstructionsLauncher> launcher_;
