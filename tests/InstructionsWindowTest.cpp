@@ -6,10 +6,8 @@
 #include "accessory/MakerContacts.h"
 #include "frmBrowser.h"
 #include "support/AccessibleTree.h"
-#include "support/InstructionsPages.h"
 #include "support/Keys.h"
 #include "support/WaitUntil.h"
-#include "ui/Twips.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -17,10 +15,10 @@
 #include <QLocalSocket>
 #include <QPointer>
 #include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QWebEngineHistory>
 #include <QWheelEvent>
 #include <QtTest>
-
-using Pages = InstructionsPages;
 
 // The instructions viewer with the real web engine, on local pages only, and
 // how its window looks on a dark desktop and a scaled screen.
@@ -47,16 +45,16 @@ private slots:
         }
     }
 
-    void cleanup() { delete window_; }
-
     // The game's requests show the window: it lands on the instructions page,
     // lists each address once, latest first and only on arrival, and goes only
     // where the player asks. The next request shows it as it is, back from the
-    // taskbar; after a close, a fresh one.
+    // taskbar; after a close, a fresh one, which keeps its margins as it grows.
     void eachRequestShowsTheWindowThatBrowsesAsAsked() {
+        QVERIFY(!write("GameInstructions.htm", Instructions).isEmpty() &&
+                !write("second.htm", Second).isEmpty());
         QLocalServer game;
         QVERIFY(game.listen(QStringLiteral("wordsnarl-%1").arg(QCoreApplication::applicationPid())));
-        InstructionsViewer viewer(pages_.path({}));
+        InstructionsViewer viewer(folder_.path());
         QSignalSpy gameEnded(&viewer, &InstructionsViewer::gameEnded);
         viewer.followGame(QStringLiteral("wordsnarl-no-such-game")); // a game that cannot be reached ends it
         QTRY_VERIFY_WITH_TIMEOUT(!gameEnded.isEmpty(), 1000);
@@ -66,20 +64,19 @@ private slots:
             channel->write(instructions::ShowCommand);
             return test::waitUntil([&] { return (window_ = viewer.window()) && !window_->isMinimized(); });
         };
-        QVERIFY(request() && arriveAt(Pages::InstructionsTitle, 20000));
+        QVERIFY(request() && arriveAt(Instructions, 20000));
         const AccessibleControls controls = walkAccessibleTree(*window_);
         QVERIFY2(controls.count >= 6 && controls.unnamed.isEmpty(), qPrintable(controls.unnamed.join(' ')));
 
         // Enter, either key, goes exactly once to what was typed, also to a listed address.
         QSignalSpy loads(browser(), &QWebEngineView::loadStarted);
-        QVERIFY(typeAddress(pages_.path("second.htm"), Qt::Key_Enter));
-        QVERIFY(browser()->Busy() && entries().size() == 3 && arriveAt(Pages::SecondTitle));
-        QVERIFY(typeAddress(url("GameInstructions.htm")) && arriveAt(Pages::InstructionsTitle));
-        QCOMPARE(addressBox()->currentText(), url("GameInstructions.htm"));
-        QTRY_COMPARE(entries(), (QStringList{url("GameInstructions.htm"), url("second.htm"),
-                                             window_->StartingAddress, maker::HostName}));
+        QVERIFY(typeAddress(folder_.filePath("second.htm")));
+        QVERIFY(browser()->Busy() && addressBox()->count() == 3 && arriveAt(Second));
+        QVERIFY(typeAddress(url("GameInstructions.htm"), Qt::Key_Enter) && arriveAt(Instructions));
+        QTRY_VERIFY(addressBox()->count() == 4 && addressBox()->itemText(0) == url("GameInstructions.htm") &&
+                    addressBox()->itemText(1) == url("second.htm"));
         test::press(*window_, Qt::Key_Down);
-        QVERIFY(arriveAt(Pages::SecondTitle));
+        QVERIFY(arriveAt(Second));
         // Leaving the box with typed text, or the wheel over it, goes nowhere.
         test::press(*window_, Qt::Key_A, Qt::ControlModifier);
         test::type(*window_, url("GameInstructions.htm")); // listed, not the page shown
@@ -92,14 +89,16 @@ private slots:
         // Back returns to the second page; Home and Forward to the instructions.
         for (const char *button : {"Home", "Back", "Forward"}) {
             window_->findChild<QAction *>(QLatin1String(button))->trigger();
-            QVERIFY(arriveAt(button[0] == 'B' ? Pages::SecondTitle : Pages::InstructionsTitle));
+            QVERIFY(arriveAt(button[0] == 'B' ? Second : Instructions));
         }
-        // An address that never starts a load ends the busy caption.
-        QVERIFY(typeAddress(QStringLiteral("wordsnarl-test:nowhere")));
-        QVERIFY(test::waitUntil([this] { return !timer()->isActive(); }));
-        QCOMPARE(window_->windowTitle(), Pages::InstructionsTitle);
+        QVERIFY(!browser()->history()->canGoForward());
+        // A page that is missing, or an address of a kind the engine refuses, ends the busy caption.
+        for (const QString &address : {folder_.filePath("missing.htm"), QStringLiteral("wordsnarl-test:x")}) {
+            QVERIFY(typeAddress(address) && test::waitUntil([this] { return !timer()->isActive(); }));
+            QCOMPARE(window_->windowTitle(), browser()->LocationName());
+        }
         // Stop ends "Working..." on a page still loading.
-        QVERIFY(typeAddress(pages_.write(QStringLiteral("slow.htm"), QStringLiteral("Slow"), 100000)));
+        QVERIFY(typeAddress(write("slow.htm", "Slow", 100000)));
         QTRY_COMPARE(window_->windowTitle(), QStringLiteral("Working..."));
         window_->findChild<QAction *>(QStringLiteral("Stop"))->trigger();
         QVERIFY(!timer()->isActive() && window_->windowTitle() == browser()->LocationName());
@@ -109,26 +108,20 @@ private slots:
         QVERIFY(request() && window_ == shown);
         window_->close();
         QVERIFY(test::waitUntil([&] { return shown.isNull(); }) && request());
-        QCOMPARE(entries().size(), 2);
-    }
+        QCOMPARE(addressBox()->count(), 2);
 
-    // Without its instructions page the window still ends its busy caption and
-    // browses. Designed client area: 436 x 342 px; address box and view are 100
-    // twips narrower than the window, the view ends 100 twips above its bottom
-    // edge, and a size that would come out negative is left as it was.
-    void aWindowWithoutItsPageStillBrowsesAndFollowsItsSize() {
-        const Pages withoutIt(false);
-        window_ = new frmBrowser(withoutIt.path({}));
-        QCOMPARE(window_->size(), twips::size(6540, 5130));
-        QVERIFY(test::waitUntil([this] { return !timer()->isActive(); }, 20000));
-        QVERIFY(typeAddress(url("second.htm")) && arriveAt(Pages::SecondTitle));
-        for (const auto &[size, view] : {std::pair{QSize(800, 600), QSize(793, 512)},
-                                         {QSize(300, 20), QSize(293, 512)},
-                                         {QSize(5, 5), QSize(293, 512)}}) {
+        // The view ends inside the window, and it and the address box keep their
+        // margins as the window grows; a size that would come out negative stays.
+        const QSize margins = window_->size() - browser()->size();
+        QVERIFY(browser()->y() > addressBox()->parentWidget()->geometry().bottom() &&
+                browser()->geometry().bottom() < window_->height());
+        const QSize grown = QSize(800, 600) - margins, narrow(300 - margins.width(), grown.height());
+        for (const auto &[size, view] :
+             {std::pair{QSize(800, 600), grown}, {QSize(300, 20), narrow}, {QSize(5, 5), narrow}}) {
             window_->resize(size);
             QTRY_COMPARE(window_->size(), size);
-            QCOMPARE(browser()->geometry(), QRect(twips::point(50, 1215), view));
-            QCOMPARE(QSize(addressBox()->width(), window_->findChild<QWidget *>("picAddress")->width()),
+            QCOMPARE(browser()->size(), view);
+            QCOMPARE(QSize(addressBox()->width(), addressBox()->parentWidget()->width()),
                      QSize(view.width(), size.width()));
         }
     }
@@ -140,7 +133,16 @@ private:
     QTimer *timer() const { return window_->findChild<QTimer *>(QStringLiteral("timTimer")); }
     QComboBox *addressBox() const { return window_->findChild<QComboBox *>(QStringLiteral("cboAddress")); }
     WebBrowserControl *browser() const { return window_->findChild<WebBrowserControl *>(); }
-    QString url(const char *page) const { return pages_.url(QString::fromLatin1(page)); }
+    QString url(const char *page) const { return QUrl::fromLocalFile(folder_.filePath(page)).toString(); }
+    // Writes a local page and gives its path; one of many paragraphs is still
+    // loading a moment after it was asked for.
+    QString write(const char *fileName, const QString &title, int paragraphs = 1) const {
+        QFile page(folder_.filePath(fileName));
+        const QString body = QStringLiteral("<p>%1</p>\n").arg(QString(200, u'w')).repeated(paragraphs);
+        const bool written = page.open(QIODevice::WriteOnly) &&
+                             page.write(("<title>" + title + "</title>" + body).toUtf8()) > 0;
+        return written ? page.fileName() : QString();
+    }
     // Alt+A, Ctrl+A, the address and Enter, as a player types them into the active window.
     [[nodiscard]] bool typeAddress(const QString &address, Qt::Key enter = Qt::Key_Return) const {
         window_->activateWindow();
@@ -151,16 +153,11 @@ private:
         test::press(*window_, enter);
         return active;
     }
-    QStringList entries() const {
-        QStringList list;
-        for (int i = 0; i < addressBox()->count(); ++i) {
-            list << addressBox()->itemText(i);
-        }
-        return list;
-    }
 
-    const Pages pages_;
+    const QTemporaryDir folder_; // nothing is ever fetched from a network
     QPointer<frmBrowser> window_;
+    static inline const QString Instructions = QStringLiteral("Test Instructions");
+    static inline const QString Second = QStringLiteral("Second Page");
 };
 
 QTEST_MAIN(InstructionsWindowTest)

@@ -19,16 +19,14 @@ public:
 
     // Creates the key as well; names ignore case.
     void setValue(const QByteArray &keyPath, const QByteArray &valueName, const Value &value) {
-        values_[(keyPath + '\\' + valueName).toLower()] = value;
+        keys_[keyPath.toLower()][valueName.toLower()] = value;
     }
     int openKeyCount() const { return static_cast<int>(open_.size()); }
 
     registry::Status openKey(registry::Key root, const std::string &path, std::uint32_t access,
                              registry::Key &opened) override {
-        const QByteArray key = QByteArray::fromStdString(path + '\\').toLower();
-        const auto next = values_.lowerBound(key);
-        if (root != registry::LocalMachine || access != registry::ReadAccess || next == values_.end() ||
-            !next.key().startsWith(key)) {
+        const QByteArray key = QByteArray::fromStdString(path).toLower();
+        if (root != registry::LocalMachine || access != registry::ReadAccess || !keys_.contains(key)) {
             return registry::FileNotFound;
         }
         open_.insert(opened = nextKey_++, key);
@@ -36,25 +34,23 @@ public:
     }
     registry::Status queryValue(registry::Key key, const std::string &valueName, registry::ValueType &type,
                                 std::span<std::uint8_t> buffer, std::uint32_t &byteCount) override {
-        const auto value =
-            values_.constFind(open_.value(key, "?") + QByteArray::fromStdString(valueName).toLower());
-        if (value == values_.cend()) {
+        const QMap<QByteArray, Value> values = keys_.value(open_.value(key));
+        const auto value = values.constFind(QByteArray::fromStdString(valueName).toLower());
+        if (value == values.cend()) {
             return registry::FileNotFound;
         }
         type = value->first;
         byteCount = static_cast<std::uint32_t>(value->second.size());
-        if (byteCount > buffer.size()) {
-            return registry::MoreData;
-        }
-        std::copy(value->second.begin(), value->second.end(), buffer.begin());
-        return registry::Success;
+        const bool fits = byteCount <= buffer.size(); // else Windows leaves the buffer undefined
+        std::copy_n(value->second.data(), fits ? byteCount : 0, buffer.data());
+        return fits ? registry::Success : registry::MoreData;
     }
     registry::Status closeKey(registry::Key key) override {
         return open_.remove(key) == 1 ? registry::Success : registry::InvalidHandle;
     }
 
 private:
-    QMap<QByteArray, Value> values_; // by lower-case key path and value name
-    QMap<registry::Key, QByteArray> open_;
+    QMap<QByteArray, QMap<QByteArray, Value>> keys_; // values by lower-case key path and name
+    QMap<registry::Key, QByteArray> open_;           // the path of each open key
     registry::Key nextKey_ = 0x100;
 };
