@@ -18,7 +18,6 @@ public:
     bool waitForError(const QByteArray &text, int timeoutMs);
 
     qint64 pid() const { return process_.processId(); }
-    QProcess &process() { return process_; }
     // Forgets the errors seen so far, so that a wait looks only at new ones.
     void clearErrors() { errors_.clear(); }
 

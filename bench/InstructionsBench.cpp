@@ -14,7 +14,6 @@
 #include "Median.h"
 #include "Memory.h"
 #include "frmBrowser.h"
-#include "support/ProcessTree.h"
 #include "support/WaitUntil.h"
 
 #include <QApplication>
