@@ -11,15 +11,6 @@
 
 namespace {
 
-// What a dark desktop hands the game: light text on dark boxes.
-QPalette darkDesktop() {
-    QPalette palette(QColor(0x42, 0x42, 0x45), QColor(0x22, 0x20, 0x20));
-    palette.setColor(QPalette::WindowText, Qt::white);
-    palette.setColor(QPalette::Base, QColor(0x3d, 0x3d, 0x3d));
-    palette.setColor(QPalette::Text, Qt::white);
-    return palette;
-}
-
 // Why the box shows its text badly, or nothing when line topLine stands wholly
 // in the visible area and no other line is cut by its edge (one pixel either
 // way is rounding, no cut).
@@ -76,10 +67,12 @@ private slots:
     // turns dark during the game; the desktop's text colour on it must not
     // decide whether their letters can be read.
     void letterBoxesStayReadableInEveryPalette() {
-        for (const QPalette &atStart : {darkDesktop(), QPalette()}) {
+        // What a dark desktop hands the game: Qt makes its text white on black boxes.
+        const QPalette dark(QColor(0x42, 0x42, 0x45), QColor(0x22, 0x20, 0x20));
+        for (const QPalette &atStart : {dark, QPalette()}) {
             QApplication::setPalette(atStart);
             GameDriver game;
-            QApplication::setPalette(darkDesktop());
+            QApplication::setPalette(dark);
             QCoreApplication::processEvents(); // widgets hear of it through posted events
             game.selectPuzzle(QStringLiteral("2"));
             for (const QLineEdit *box : game.window().findChildren<QLineEdit *>()) {

@@ -18,11 +18,12 @@ template <typename Window> Window *shown() {
     return nullptr;
 }
 
-// The program's exit code, or 1 when it has not ended itself within five seconds.
+// The program's exit code, or 1 when it has not ended itself within a minute,
+// which even a busy machine needs far less than.
 int runUntilTheProgramEnds() {
     QTimer neverEnds;
     neverEnds.callOnTimeout([] { QCoreApplication::exit(1); });
-    neverEnds.start(5000);
+    neverEnds.start(60000);
     return QApplication::exec();
 }
 
@@ -48,8 +49,10 @@ private slots:
         });
         splash->show();
         auto *timer = splash->findChild<QTimer *>(QStringLiteral("tmrSplash"));
-        QVERIFY(timer->isActive() && timer->remainingTime() > 4900 && timer->interval() == 5000);
-        QCOMPARE(timer->timerType(), Qt::PreciseTimer); // a coarse one may cut the splash short by 5 %
+        // One precise timer of five seconds, however long the machine took to get here;
+        // a coarse one may cut the splash short by 5 %.
+        QVERIFY(timer->isActive() && timer->isSingleShot() && timer->interval() == 5000 &&
+                timer->timerType() == Qt::PreciseTimer);
         QTest::qWait(50);
         QCOMPARE(gameWindowsShown, 0);
         timer->setInterval(10); // the hand-over itself is what is under test here
