@@ -60,7 +60,8 @@ program_dir="/usr/$libdir/wordsnarl"
 game_files=$(files "$game_deb")
 for file in "$program_dir/wordsnarl" "$program_dir/GameInstructions.htm" "/usr/$bindir/wordsnarl" \
     /usr/share/applications/org.brivak.Wordsnarl.desktop /usr/share/metainfo/org.brivak.Wordsnarl.metainfo.xml \
-    /usr/share/icons/hicolor/scalable/apps/org.brivak.Wordsnarl.svg /usr/share/man/man6/wordsnarl.6.gz \
+    /usr/share/icons/hicolor/{scalable/apps/org.brivak.Wordsnarl.svg,48x48/apps/org.brivak.Wordsnarl.png} \
+    /usr/share/man/man6/wordsnarl.6.gz \
     /usr/share/doc/wordsnarl/copyright /usr/share/doc/wordsnarl/changelog.gz; do
     grep -q " $file$" <<<"$game_files" || fail "$(basename "$game_deb") lacks $file"
 done
@@ -85,9 +86,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-step "Starting the game unpacked alone into $root for three seconds"
+step "Starting the menu entry's program unpacked alone into $root for three seconds"
 dpkg-deb -x "$game_deb" "$root"
-game="$root/usr/$bindir/wordsnarl"
+entry="$root/usr/share/applications/org.brivak.Wordsnarl.desktop"
+game="$root/usr/$bindir/$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")"
 status=0
 QT_QPA_PLATFORM=offscreen timeout 3 "$game" || status=$?
 # 124: still running when the timeout ended it, as a game waiting for its player should be.
