@@ -23,11 +23,7 @@ QString badlyShown(const QPlainTextEdit &box, int topLine) {
         const QRect place = box.cursorRect(start);
         const int shown = std::min(place.bottom(), visibleHeight - 1) - std::max(place.top(), 0) + 1;
         if ((line == topLine || shown > 1) && shown < place.height() - 1) {
-            return QStringLiteral("%1: line %2 at %3 of %4 pixels")
-                .arg(box.objectName())
-                .arg(line + 1)
-                .arg(place.top())
-                .arg(visibleHeight);
+            return box.objectName() + ": line " + QString::number(line + 1);
         }
     }
     return {};

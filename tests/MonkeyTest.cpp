@@ -27,8 +27,7 @@ private slots:
         auto draws = std::make_shared<std::mt19937_64>(seed + 1);
         GameDriver game([draws] { return static_cast<float>((*draws)() >> 40) / 16777216.0F; });
         for (int action = 1; action <= 20'000; ++action) {
-            const QString done = play(game);
-            const QString broken = brokenRule(game);
+            const QString done = play(game), broken = brokenRule(game); // in this order
             QVERIFY2(
                 broken.isEmpty(),
                 qPrintable(
@@ -117,10 +116,8 @@ private:
                 row == 6 ? game.window().state().ClueHintCount : game.window().state().HintCount(row);
             if (game.rowText(row).size() != GameDriver::answer(row).size() || game.box(row, 0) || hints < 0 ||
                 hints > GameDriver::answer(row).size())
-                return QStringLiteral("row %1 of %2 shows \"%3\" after %4 hints")
-                    .arg(row)
-                    .arg(GameDriver::answer(row), game.rowText(row))
-                    .arg(hints);
+                return game.rowText(row) + " for " + GameDriver::answer(row) + " after " +
+                       QString::number(hints);
         }
         for (const QLineEdit *box : game.window().findChildren<QLineEdit *>()) {
             if (!box->text().isEmpty() &&
