@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QString>
 
 // What the game and its instructions viewer agree on. The game starts the viewer
@@ -21,5 +23,16 @@ inline const QString ChannelOption = QStringLiteral("--channel");
 
 // Sent for every How To Play once the viewer has connected.
 inline const QByteArray ShowCommand = QByteArrayLiteral("show\n");
+
+// On Linux the channel is named in the abstract namespace, which makes no file,
+// so nothing is left behind however the game ends; the game then accepts only
+// the process it started. Elsewhere the channel is a file only its user may open.
+#ifdef Q_OS_LINUX
+inline constexpr QLocalServer::SocketOptions ServerOptions = QLocalServer::AbstractNamespaceOption;
+inline constexpr QLocalSocket::SocketOptions SocketOptions = QLocalSocket::AbstractNamespaceOption;
+#else
+inline constexpr QLocalServer::SocketOptions ServerOptions = QLocalServer::UserAccessOption;
+inline constexpr QLocalSocket::SocketOptions SocketOptions = QLocalSocket::NoOptions;
+#endif
 
 } // namespace instructions

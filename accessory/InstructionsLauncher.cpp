@@ -12,6 +12,10 @@
 #include <QRandomGenerator>
 #include <QUrl>
 
+#ifdef Q_OS_LINUX
+#include <sys/socket.h>
+#endif
+
 namespace {
 
 // Once the game's windows are gone, how long the viewer may take to shut its web
@@ -31,17 +35,37 @@ QString uniqueChannelName() {
         .arg(QRandomGenerator::system()->generate64(), 16, 16, QLatin1Char('0'));
 }
 
+// Whether the other end of the channel is the given process. A channel in the
+// abstract namespace is open to every process on the machine; elsewhere its
+// file's mode already keeps out other users.
+bool connectedFrom(const QLocalSocket &socket, qint64 pid) {
+#ifdef Q_OS_LINUX
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    return ::getsockopt(static_cast<int>(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &peer, &size) ==
+               0 &&
+           peer.pid == pid;
+#else
+    Q_UNUSED(socket);
+    Q_UNUSED(pid);
+    return true;
+#endif
+}
+
 } // namespace
 
 InstructionsLauncher::InstructionsLauncher(const QString &programFolder, UrlOpener &urls, Dialogs &dialogs,
-                                           QObject *parent)
+                                           std::chrono::milliseconds connectDeadline, QObject *parent)
     : QObject(parent)
     , viewerProgram_(QDir(programFolder).filePath(instructions::ViewerProgramName))
     , page_(QDir(programFolder).filePath(instructions::PageFileName))
     , urls_(urls)
     , dialogs_(dialogs) {
-    server_.setSocketOptions(QLocalServer::UserAccessOption);
+    server_.setSocketOptions(instructions::ServerOptions);
     connect(&server_, &QLocalServer::newConnection, this, &InstructionsLauncher::acceptViewer);
+    connectDeadline_.setSingleShot(true);
+    connectDeadline_.setInterval(connectDeadline);
+    connect(&connectDeadline_, &QTimer::timeout, this, &InstructionsLauncher::giveUpOnViewer);
 }
 
 InstructionsLauncher::~InstructionsLauncher() {
@@ -72,19 +96,20 @@ void InstructionsLauncher::startViewer() {
         if (process == viewer_ && channel_) {
             forgetViewer();
         } else if (process == viewer_) {
-            viewerFailed();
+            viewerFailed(sinceStart_.elapsed() < QuickFailureMilliseconds);
         }
     });
     connect(process, &QProcess::errorOccurred, this, [this, process](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart) {
             if (process == viewer_) {
-                viewerFailed();
+                viewerFailed(true);
             }
             process->deleteLater();
         }
     });
     viewer_ = process;
     sinceStart_.start();
+    connectDeadline_.start();
     process->start();
 }
 
@@ -95,12 +120,13 @@ bool InstructionsLauncher::listen() {
 void InstructionsLauncher::acceptViewer() {
     while (QLocalSocket *socket = server_.nextPendingConnection()) {
         // Only the viewer this game started, and only one at a time, may follow it.
-        if (channel_ || !viewer_) {
+        if (channel_ || !viewer_ || !connectedFrom(*socket, viewer_->processId())) {
             socket->abort();
             socket->deleteLater();
             continue;
         }
         channel_ = socket;
+        connectDeadline_.stop();
         quickFailures_ = 0;
         connect(socket, &QLocalSocket::disconnected, this, [this, socket] {
             if (socket == channel_) {
@@ -113,6 +139,7 @@ void InstructionsLauncher::acceptViewer() {
 // The viewer has gone or is going: the next request starts a new one. A viewer
 // still winding down is left to finish on its own.
 void InstructionsLauncher::forgetViewer() {
+    connectDeadline_.stop();
     if (channel_) {
         channel_->deleteLater();
         channel_ = nullptr;
@@ -120,9 +147,20 @@ void InstructionsLauncher::forgetViewer() {
     viewer_ = nullptr;
 }
 
-// The viewer ended before following the game, so the request that started it was never shown.
-void InstructionsLauncher::viewerFailed() {
-    quickFailures_ = sinceStart_.elapsed() < QuickFailureMilliseconds ? quickFailures_ + 1 : 0;
+// A viewer that started but never followed the game would keep How To Play
+// silent for the rest of the run; it is stopped and counts as a quick failure.
+void InstructionsLauncher::giveUpOnViewer() {
+    QProcess *viewer = viewer_;
+    viewer->disconnect(this);
+    viewer->terminate();
+    QTimer::singleShot(ViewerShutdownMilliseconds, viewer, &QProcess::kill);
+    viewerFailed(true);
+}
+
+// The viewer ended or was given up before following the game, so the request
+// that started it was never shown.
+void InstructionsLauncher::viewerFailed(bool quickly) {
+    quickFailures_ = quickly ? quickFailures_ + 1 : 0;
     forgetViewer();
     showPageElsewhere();
 }
@@ -148,6 +186,10 @@ void InstructionsLauncher::letViewerGo() {
     if (viewer) {
         // Ending with the game is no failure to show the page.
         viewer->disconnect(this);
+        // One that never connected does not hear the channel close.
+        if (!channel_) {
+            viewer->kill();
+        }
         viewer->waitForFinished(ViewerShutdownMilliseconds);
     }
 }

@@ -4,6 +4,9 @@
 #include <QLocalServer>
 #include <QObject>
 #include <QString>
+#include <QTimer>
+
+#include <chrono>
 
 class Dialogs;
 class QLocalSocket;
@@ -21,8 +24,10 @@ class InstructionsLauncher final : public QObject {
     Q_OBJECT
 
 public:
-    // programFolder holds the viewer and the instructions page.
+    // programFolder holds the viewer and the instructions page. A viewer that
+    // has not connected within connectDeadline of its start counts as failed.
     InstructionsLauncher(const QString &programFolder, UrlOpener &urls, Dialogs &dialogs,
+                         std::chrono::milliseconds connectDeadline = std::chrono::seconds(10),
                          QObject *parent = nullptr);
     ~InstructionsLauncher() override;
 
@@ -34,7 +39,8 @@ private:
     bool listen();
     void acceptViewer();
     void forgetViewer();
-    void viewerFailed();
+    void giveUpOnViewer();
+    void viewerFailed(bool quickly);
     void showPageElsewhere();
     void letViewerGo();
 
@@ -46,5 +52,6 @@ private:
     QProcess *viewer_ = nullptr;      // running, or starting up
     QLocalSocket *channel_ = nullptr; // set once the running viewer has connected
     QElapsedTimer sinceStart_;        // of the latest viewer
+    QTimer connectDeadline_;          // of the latest viewer
     int quickFailures_ = 0;           // in a row
 };

@@ -176,7 +176,6 @@ LetterBox *AnswerRow::makeBox(std::int16_t index) {
     if (index > 0) {
         letter->setFont(boxes_[0]->font());
         connect(letter, &QLineEdit::textChanged, this, [this, index] { LetterBox_Change(index); });
-        connect(letter, &LetterBox::questionMarkTyped, this, &AnswerRow::hintRequested);
     }
     return letter;
 }

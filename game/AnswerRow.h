@@ -17,8 +17,7 @@ class QWidget;
 // box (member 0) gives every box its look; boxes 1, 2, ... stand one per
 // letter to its right. A letter typed or written into a box takes the case of
 // its place and moves the focus on along the row, so an answer is typed in
-// one go; a "?" typed asks for the row's hint instead, since no answer holds
-// one. Boxes of a shorter row stay hidden for reuse, since a new puzzle would
+// one go. Boxes of a shorter row stay hidden for reuse, since a new puzzle would
 // otherwise create and destroy dozens of widgets.
 class AnswerRow final : public QObject {
     Q_OBJECT
@@ -62,8 +61,8 @@ public:
     std::int16_t showHint(std::int16_t hintCount, const QString &answer, QWidget &hintButton,
                           QWidget &restingPlace);
 
-signals:
-    void hintRequested();
+    // Whether one of the row's boxes has the focus.
+    bool hasFocus() const { return focusedBox() != 0; }
 
 private:
     LetterBox *makeBox(std::int16_t index);

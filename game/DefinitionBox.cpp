@@ -131,6 +131,23 @@ void DefinitionBox::showWholeLinesOnly() {
     setViewportMargins(margin, margin, margin, std::max(0, room - margin - visibleLines_ * line - 1));
 }
 
+// Where an ellipsis of the given width may start on a line of text cut at
+// room: after the line's last whole word that leaves room for it, so that it
+// never stands over a letter.
+qreal DefinitionBox::ellipsisPlace(const QTextLine &line, qreal width, qreal room) const {
+    const QString text = document()->firstBlock().text();
+    qsizetype cut = line.textStart() + line.textLength();
+    qreal end = line.x() + line.naturalTextWidth();
+    while (end + width > room) {
+        cut = text.lastIndexOf(u' ', cut - 1);
+        if (cut <= line.textStart()) {
+            return room - width; // one word wider than the box
+        }
+        end = line.cursorToX(static_cast<int>(cut));
+    }
+    return end;
+}
+
 // A definition is one paragraph, and the box scrolls it line by line.
 void DefinitionBox::paintEvent(QPaintEvent *event) {
     QPlainTextEdit::paintEvent(event);
@@ -146,8 +163,8 @@ void DefinitionBox::paintEvent(QPaintEvent *event) {
     }
     const QString ellipsis(QChar(0x2026));
     const qreal width = QFontMetricsF(font()).horizontalAdvance(ellipsis);
-    const QRectF place(std::min(last.x() + last.naturalTextWidth(), viewport()->width() - width),
-                       last.y() - top.y(), width, last.height());
+    const qreal left = ellipsisPlace(last, width, viewport()->width());
+    const QRectF place(left, last.y() - top.y(), viewport()->width() - left, last.height());
     QPainter painter(viewport());
     painter.fillRect(place, palette().color(QPalette::Base));
     painter.setPen(palette().color(QPalette::Text));

@@ -1,6 +1,5 @@
 #include "LetterBox.h"
 
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QValidator>
 
@@ -30,14 +29,6 @@ LetterBox::LetterBox(QWidget *parent)
 void LetterBox::focusInEvent(QFocusEvent *event) {
     QLineEdit::focusInEvent(event);
     setSelection(0, 1);
-}
-
-void LetterBox::keyPressEvent(QKeyEvent *event) {
-    if (event->text() == QStringLiteral("?")) {
-        emit questionMarkTyped();
-        return;
-    }
-    QLineEdit::keyPressEvent(event);
 }
 
 void LetterBox::mousePressEvent(QMouseEvent *event) {

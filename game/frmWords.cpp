@@ -14,6 +14,7 @@
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
@@ -53,11 +54,13 @@ frmWords::frmWords(Dialogs &dialogs, PuzzleDraw draw)
     setObjectName(QStringLiteral("frmWords"));
     setWindowTitle(appinfo::Title);
     createControls();
-    new MenuKeysFirst(*this, addGameMenus(*menuBar(), {.newPuzzle = [this] { mnuNewGame_Click(); },
-                                                       .selectPuzzle = [this] { mnuSelectPuzzle_Click(); },
-                                                       .exit = [this] { mnuExit_Click(); },
-                                                       .howToPlay = [this] { emit howToPlayRequested(); },
-                                                       .about = [this] { emit aboutRequested(); }}));
+    QList<QAction *> keys = addGameMenus(*menuBar(), {.newPuzzle = [this] { mnuNewGame_Click(); },
+                                                      .selectPuzzle = [this] { mnuSelectPuzzle_Click(); },
+                                                      .exit = [this] { mnuExit_Click(); },
+                                                      .howToPlay = [this] { emit howToPlayRequested(); },
+                                                      .about = [this] { emit aboutRequested(); }});
+    keys << createHintKey();
+    new MenuKeysFirst(*this, keys);
     setDesignTabOrder();
 
     // The client area keeps its designed size; the window cannot be resized.
@@ -90,11 +93,6 @@ void frmWords::createControls() {
     rows_(GameState::FinalRow) =
         new AnswerRow(client_, QStringLiteral("txtPClue"), tr("Final answer"), FinalRowPattern);
     rows_(GameState::FinalRow)->setPatternBackground(QColor(255, 0, 0));
-    for (std::int16_t row = 1; row <= 5; ++row) {
-        connect(rows_(row), &AnswerRow::hintRequested, this, [this, row] { cmdHint_Click(row); });
-    }
-    connect(rows_(GameState::FinalRow), &AnswerRow::hintRequested, this, &frmWords::cmdClueHint_Click);
-
     lblClue =
         controls::label(client_, QStringLiteral("lblClue"), twips::rect(1200, 6720, 4935, 255), QString());
     lblClue->setAccessibleDescription(tr("Final clue"));
@@ -122,6 +120,43 @@ void frmWords::createHintButtons() {
         hintButton(client_, QStringLiteral("cmdClueHint"),
                    twips::rect(600, 7080, HintButtonSize, HintButtonSize), tr("Hint for the final answer"));
     connect(cmdClueHint, &QPushButton::clicked, this, &frmWords::cmdClueHint_Click);
+    describeHintButtons();
+}
+
+// Until a hint is shown, a hint button tells a screen reader the key that
+// gives its hint from the row itself.
+void frmWords::describeHintButtons() {
+    for (QPushButton *hint : cmdHint) {
+        hint->setAccessibleDescription(tr("Ctrl+H in the row gives this hint"));
+    }
+    cmdClueHint->setAccessibleDescription(tr("Ctrl+H in the final row gives this hint"));
+}
+
+// Ctrl+H is the hint button of the row being typed in, so the keyboard need
+// not leave the row for it; a typed "?" stays a letter like any other.
+QAction *frmWords::createHintKey() {
+    auto *key = new QAction(this);
+    key->setObjectName(QStringLiteral("actHintKey"));
+    key->setShortcut(Qt::CTRL | Qt::Key_H);
+    key->setShortcutContext(Qt::WindowShortcut);
+    connect(key, &QAction::triggered, this, &frmWords::hintForFocusedRow);
+    addAction(key);
+    return key;
+}
+
+// A row is in use when one of its boxes or one of its definitions has the focus.
+void frmWords::hintForFocusedRow() {
+    const QWidget *focused = QApplication::focusWidget();
+    for (std::int16_t row = 1; row <= 5; ++row) {
+        const auto definition = static_cast<std::size_t>(2 * row - 2);
+        if (rows_(row)->hasFocus() || focused == txtClue[definition] || focused == txtClue[definition + 1]) {
+            cmdHint_Click(row);
+            return;
+        }
+    }
+    if (rows_(GameState::FinalRow)->hasFocus()) {
+        cmdClueHint_Click();
+    }
 }
 
 void frmWords::createClueFrame() {
@@ -187,10 +222,7 @@ void frmWords::ClearBoard() {
         definition->clear();
         definition->setToolTip(QString());
     }
-    for (QPushButton *hint : cmdHint) {
-        hint->setAccessibleDescription(QString());
-    }
-    cmdClueHint->setAccessibleDescription(QString());
+    describeHintButtons();
     for (AnswerRow *row : rows_) {
         row->clear();
     }

@@ -11,6 +11,7 @@
 #include <cstdint>
 
 class Dialogs;
+class QAction;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -39,6 +40,8 @@ protected:
 private:
     void createControls();
     void createHintButtons();
+    void describeHintButtons();
+    QAction *createHintKey();
     void createClueFrame();
     void setDesignTabOrder();
 
@@ -49,6 +52,7 @@ private:
     void focusFirstAnswerBox();
     void cmdHint_Click(std::int16_t Index);
     void cmdClueHint_Click();
+    void hintForFocusedRow();
     void cmdCorrectPuz_Click();
     void mnuNewGame_Click();
     void mnuSelectPuzzle_Click();

@@ -104,11 +104,31 @@ private slots:
             game_->click(QStringLiteral("cmdClueHint"));
             QCOMPARE(game_->rowText(6), QString::fromLatin1(shown));
         }
-        game_->typeRow(3, QStringLiteral("?")); // no answer holds one
-        QCOMPARE(game_->rowText(3), QStringLiteral("W___"));
-        game_->typeRow(4, QStringLiteral("xolune"));
+        // A "?" stands for an unknown letter like any other character, and
+        // leaves the row's hint count alone.
+        game_->typeRow(4, QStringLiteral("vol?"));
+        QCOMPARE(game_->rowText(4), QStringLiteral("Vol?__"));
+        QCOMPARE(focused(), game_->box(4, 5));
         game_->click(QStringLiteral("cmdHint(4)"));
         QCOMPARE(game_->rowText(4), QStringLiteral("V_____"));
+        // Ctrl+H is the hint button of the row in use: from one of its boxes or
+        // definitions, or from the final row; anywhere else it does nothing.
+        const std::pair<QWidget *, const char *> hintKeys[] = {
+            {game_->box(3, 3), "____ B__ W___ V_____ ______ M____"},
+            {game_->window().findChild<QWidget *>(QStringLiteral("txtClue(5)")),
+             "____ B__ Wa__ V_____ ______ M____"},
+            {game_->box(6, 2), "____ B__ Wa__ V_____ ______ Mo___"},
+            {game_->window().findChild<QWidget *>(QStringLiteral("cmdCorrectPuz")),
+             "____ B__ Wa__ V_____ ______ Mo___"},
+        };
+        for (const auto &[place, board] : hintKeys) {
+            place->setFocus();
+            game_->press(Qt::Key_H, Qt::ControlModifier);
+            QStringList rows;
+            for (std::int16_t row = 1; row <= 6; ++row)
+                rows << game_->rowText(row);
+            QCOMPARE(rows.join(u' '), QString::fromLatin1(board));
+        }
         // The hint counts start again with the next puzzle.
         game_->press(Qt::Key_F2);
         game_->selectPuzzle(QStringLiteral("1"));
@@ -153,12 +173,16 @@ private slots:
         QCOMPARE(game_->rowText(2), QStringLiteral("Cat"));
 
         QTest::mouseClick(game_->box(4, 2), Qt::LeftButton);
-        game_->type(QStringLiteral("\U0001F600"));
-        game_->paste(QStringLiteral("\U0001D538bc"));
-        QCOMPARE(focused(), game_->box(4, 2));
         game_->paste(QStringLiteral("volume"));
         QCOMPARE(game_->rowText(4), QStringLiteral("_v____"));
         QCOMPARE(focused(), game_->box(4, 3));
+        // A character of two UTF-16 units is refused whole, typed or pasted
+        // over a letter, which stays.
+        QTest::mouseClick(game_->box(4, 2), Qt::LeftButton);
+        game_->type(QStringLiteral("\U0001F600"));
+        game_->paste(QStringLiteral("\U0001D538bc"));
+        QCOMPARE(game_->rowText(4), QStringLiteral("_v____"));
+        QCOMPARE(focused(), game_->box(4, 2));
         // A program's write is handled like a key, unless it changes nothing.
         game_->box(5, 1)->setText(QStringLiteral("x"));
         QCOMPARE(game_->rowText(5), QStringLiteral("X_____"));

@@ -6,6 +6,7 @@
 #include "support/WaitUntil.h"
 
 #include <QLocalSocket>
+#include <QThread>
 
 #include <csignal>
 #include <cstdio>
@@ -33,9 +34,13 @@ int standInViewer(const QString &channelName) {
                      Qt::QueuedConnection);
     QObject::connect(&channel, &QLocalSocket::errorOccurred, qApp, &QCoreApplication::quit,
                      Qt::QueuedConnection);
+    channel.setSocketOptions(instructions::SocketOptions);
     channel.connectToServer(channelName, QIODevice::ReadOnly);
     return QCoreApplication::exec();
 }
+
+// Set for the stand-in: it starts, then hangs without ever following the game.
+const char *const Hang = "WORDSNARL_TEST_VIEWER_HANGS";
 
 } // namespace
 
@@ -107,18 +112,59 @@ private slots:
                  "the viewer or a process of its web engine outlived the game");
     }
 
+    // A viewer that never follows the game is stopped after ten seconds and the
+    // page shown elsewhere; meanwhile no other process can take its channel,
+    // which leaves no file behind. One still hanging never holds the game up.
+    void aHungViewerIsGivenUpAndNeverHoldsTheGameUp() {
+        if (qEnvironmentVariableIsSet("WORDSNARL_VIEWER"))
+            QSKIP("the stand-in viewer's case");
+        qputenv(Hang, "1");
+        launcher_->show();
+        QVERIFY(test::waitUntil([&] { return !processtree::childrenOf(ownPid()).isEmpty(); }));
+        // The channel's name, from the stand-in's command line once it runs.
+        QByteArrayList arguments;
+        QVERIFY(test::waitUntil([&] {
+            QFile commandLine(
+                QStringLiteral("/proc/%1/cmdline").arg(processtree::childrenOf(ownPid()).value(0)));
+            return commandLine.open(QIODevice::ReadOnly) &&
+                   (arguments = commandLine.readAll().split('\0')).size() > 2;
+        }));
+        const QString channelName = QString::fromLocal8Bit(arguments.at(2));
+        QLocalSocket intruder;
+        intruder.setSocketOptions(instructions::SocketOptions);
+        intruder.connectToServer(channelName);
+        QVERIFY(test::waitUntil([&] { return intruder.state() == QLocalSocket::UnconnectedState; }));
+        QCOMPARE(intruder.error(), QLocalSocket::PeerClosedError);
+        const QStringList leftOver =
+            QDir(QDir::tempPath()).entryList({QStringLiteral("wordsnarl-instructions-%1-*").arg(ownPid())});
+        QVERIFY2(leftOver.isEmpty(), qPrintable(leftOver.join(u' ')));
+
+        QVERIFY(test::waitUntil([&] { return system_.openedUrls.size() == 1; }, 15000));
+        QVERIFY(test::waitUntil([&] { return processtree::descendantsOf(ownPid()).isEmpty(); }));
+        launcher_->show();
+        QVERIFY(test::waitUntil([&] { return !processtree::childrenOf(ownPid()).isEmpty(); }));
+        QElapsedTimer clock;
+        clock.start();
+        launcher_.reset();
+        QVERIFY(clock.elapsed() < 5000 && processtree::descendantsOf(ownPid()).isEmpty());
+        qunsetenv(Hang);
+    }
+
     // Without a working viewer every request shows the page in the browser,
-    // or names its path; a viewer that keeps failing at once is given up.
+    // or names its path; a viewer that keeps failing at once, or hanging, is
+    // given up.
     void withoutAWorkingViewerThePageIsShownElsewhere() {
         struct Row {
             QByteArray viewer; // its script; empty: no viewer at all
             bool browser;
             qint64 viewerStarts; // for five requests
         };
-        for (const Row &row : {Row{"", true, 0}, Row{"#!/bin/sh\necho >>\"$0.starts\"\nexit 1\n", true, 3},
-                               Row{"", false, 0}}) {
+        for (const Row &row :
+             {Row{"", true, 0}, Row{"#!/bin/sh\necho >>\"$0.starts\"\nexit 1\n", true, 3},
+              Row{"#!/bin/sh\necho >>\"$0.starts\"\nexec sleep 60\n", true, 3}, Row{"", false, 0}}) {
             cleanup();
             init();
+            launcher_.emplace(folder_->path(), system_, dialogs_, std::chrono::milliseconds(300));
             QVERIFY(QFile::remove(path(instructions::ViewerProgramName)));
             if (!row.viewer.isEmpty())
                 writeViewer(row.viewer);
@@ -133,7 +179,7 @@ private slots:
             QCOMPARE(dialogs_.shown.size(), row.browser ? 0 : 5);
             QVERIFY(row.browser || dialogs_.shown.last().text.endsWith("\n\n" + page));
             QCOMPARE(QFile(path(instructions::ViewerProgramName) + ".starts").size(), row.viewerStarts);
-            QVERIFY(processtree::descendantsOf(ownPid()).isEmpty());
+            QVERIFY(test::waitUntil([] { return processtree::descendantsOf(ownPid()).isEmpty(); }));
         }
     }
 
@@ -159,8 +205,11 @@ private:
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
-    if (app.arguments().value(1) == instructions::ChannelOption)
+    if (app.arguments().value(1) == instructions::ChannelOption) {
+        if (qEnvironmentVariableIsSet(Hang))
+            QThread::sleep(60);
         return standInViewer(app.arguments().value(2));
+    }
     InstructionsLauncherTest test;
     return QTest::qExec(&test, argc, argv);
 }

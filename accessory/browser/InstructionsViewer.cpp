@@ -39,6 +39,7 @@ void InstructionsViewer::show() {
 }
 
 void InstructionsViewer::followGame(const QString &channelName) {
+    channel_.setSocketOptions(instructions::SocketOptions);
     channel_.connectToServer(channelName, QIODevice::ReadOnly);
 }
 
