@@ -60,6 +60,8 @@ private slots:
             visited << QApplication::focusWidget()->objectName();
         }
         QCOMPARE(visited.join(' '), "cmdOK cmdSysInfo cmdSupport lblLink lblLink lblLink lblLink");
+        QTest::mouseMove(box->windowHandle(), link->geometry().center()); // its own pointing hand
+        QCOMPARE(link->cursor().hotSpot(), QPoint(12, 1));
         QTest::mouseClick(link, Qt::LeftButton);
         QAccessible::queryAccessibleInterface(link)->actionInterface()->doAction(
             QAccessibleActionInterface::pressAction());
