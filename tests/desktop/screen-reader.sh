@@ -70,8 +70,8 @@ step Tab '^Answer 2, letter 1 of 3 text'
 step ctrl+h '^Hint: B\. Answer 2, letter 2 of 3 text'
 # A typed "?" is a letter like any other, and the row's next hint is its first.
 step 'a t Tab Tab Tab w a i t Tab Tab Tab v o l question' '^Answer 4, letter 5 of 6 text' '' 'Hint'
-step ctrl+h '^Hint: V\. Answer 4, letter 2 of 6 text'
-step 'o l u m e Tab Tab Tab v i s i o n Tab' \
+step ctrl+h '^Hint: V\. Answer 4, letter 5 of 6 text'
+step 'shift+Tab shift+Tab shift+Tab o l u m e Tab Tab Tab v i s i o n Tab' \
     '^Final answer, 5 letters: the marked letters of the five answers, rearranged' '^Final clue: Slightly Wet:'
 step 'm o i s t Tab space' 'Play Again'
 step Return '^Puzzle Number [0-9]+\. Answer 1, letter 1 of [0-9]+'
