@@ -56,6 +56,9 @@ private slots:
         const QString viewer = qEnvironmentVariableIsSet("WORDSNARL_VIEWER")
                                    ? qEnvironmentVariable("WORDSNARL_VIEWER")
                                    : QCoreApplication::applicationFilePath();
+        // The built viewer must have the name the game looks for.
+        QVERIFY(!qEnvironmentVariableIsSet("WORDSNARL_VIEWER") ||
+                QFileInfo(viewer).fileName() == instructions::ViewerProgramName);
         QVERIFY(QFile::link(viewer, path(instructions::ViewerProgramName)));
         // The viewer reports its captions on the game's standard error, which is a file here.
         qputenv("QT_LOGGING_RULES", "wordsnarl.instructions.caption.debug=true");
