@@ -29,20 +29,33 @@ QString badlyShown(const QPlainTextEdit &box, int topLine) {
     return {};
 }
 
-// Whether anything is drawn right after the text of the box's top line.
-bool inkAfterTopLine(QPlainTextEdit &box) {
+// Whether the box's top line, as drawn, ends in the three dots of an
+// ellipsis: three marks in the lower half of the line, within the ellipsis's
+// width before the last ink.
+bool endsInEllipsis(QPlainTextEdit &box) {
     const QTextLine top = box.document()->firstBlock().layout()->lineAt(box.verticalScrollBar()->value());
     const QImage picture = box.viewport()->grab().toImage();
     const qreal scale = picture.devicePixelRatio();
-    const int left = qCeil((top.x() + top.naturalTextWidth()) * scale) + 1;
-    for (int x = left; x < std::min(picture.width(), left + qRound(12 * scale)); ++x) {
-        for (int y = 0; y < qFloor(top.height() * scale); ++y) {
-            if (picture.pixelColor(x, y) != box.palette().color(QPalette::Base)) {
+    const int half = qFloor(top.ascent() * scale / 2), bottom = qFloor(top.height() * scale);
+    const auto inked = [&](int x, int fromY, int toY) {
+        for (int y = fromY; y < toY; ++y)
+            if (picture.pixelColor(x, y) != box.palette().color(QPalette::Base))
                 return true;
-            }
-        }
+        return false;
+    };
+    int right = picture.width() - 1;
+    while (right > 0 && !inked(right, 0, bottom))
+        --right;
+    int marks = 0; // counted from the first blank column, past the end of any letter
+    bool blank = false;
+    for (int x = right - qCeil(QFontMetricsF(box.font()).horizontalAdvance(QChar(0x2026)) * scale);
+         x <= right; ++x) {
+        if (blank && inked(x, 0, half))
+            return false;
+        marks += blank && inked(x, half, bottom) && !inked(x - 1, half, bottom);
+        blank = blank || !inked(x, 0, bottom);
     }
-    return false;
+    return marks == 3;
 }
 
 } // namespace
@@ -118,10 +131,10 @@ private slots:
         game.selectPuzzle(QStringLiteral("1"));
         auto *whole = game.window().findChild<QPlainTextEdit *>(QStringLiteral("txtClue(0)"));
         auto *cut = game.window().findChild<QPlainTextEdit *>(QStringLiteral("txtClue(3)"));
-        QVERIFY(!inkAfterTopLine(*whole));
-        QVERIFY(inkAfterTopLine(*cut));
+        QVERIFY(!endsInEllipsis(*whole));
+        QVERIFY(endsInEllipsis(*cut));
         cut->verticalScrollBar()->setValue(cut->verticalScrollBar()->maximum());
-        QVERIFY2(!inkAfterTopLine(*cut), "the end of the definition is no cut");
+        QVERIFY2(!endsInEllipsis(*cut), "the end of the definition is no cut");
     }
 
     // Scaled up from their normal size, the logos would be blurred on a scaled screen.
