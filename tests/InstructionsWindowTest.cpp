@@ -53,6 +53,7 @@ private slots:
         QVERIFY(!write("GameInstructions.htm", Instructions).isEmpty() &&
                 !write("second.htm", Second).isEmpty());
         QLocalServer game;
+        game.setSocketOptions(instructions::ServerOptions);
         QVERIFY(game.listen(QStringLiteral("wordsnarl-%1").arg(QCoreApplication::applicationPid())));
         InstructionsViewer viewer(folder_.path());
         QSignalSpy gameEnded(&viewer, &InstructionsViewer::gameEnded);
