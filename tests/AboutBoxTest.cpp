@@ -124,9 +124,8 @@ private slots:
     // system starts a program by its whole path, spaces and all.
     void desktopStartsTheFirstListedToolOnPath() {
         const QTemporaryDir dir(QDir::tempPath() + "/Shared Tools XXXXXX");
-        for (const QString &program : DesktopRegistry::SystemInformationPrograms) {
+        for (const QString &program : DesktopRegistry::SystemInformationPrograms)
             QVERIFY(QFile::link("/bin/true", dir.filePath(program)));
-        }
         const QString first = dir.filePath(DesktopRegistry::SystemInformationPrograms.first());
         services_->system.startablePrograms = {first};
         const auto restorePath = qScopeGuard([path = qgetenv("PATH")] { qputenv("PATH", path); });

@@ -22,9 +22,8 @@ QString badlyShown(const QPlainTextEdit &box, int topLine) {
         start.setPosition(block.position() + block.layout()->lineAt(line).textStart());
         const QRect place = box.cursorRect(start);
         const int shown = std::min(place.bottom(), visibleHeight - 1) - std::max(place.top(), 0) + 1;
-        if ((line == topLine || shown > 1) && shown < place.height() - 1) {
+        if ((line == topLine || shown > 1) && shown < place.height() - 1)
             return box.objectName() + ": line " + QString::number(line + 1);
-        }
     }
     return {};
 }

@@ -26,9 +26,8 @@ public:
     registry::Status openKey(registry::Key root, const std::string &path, std::uint32_t access,
                              registry::Key &opened) override {
         const QByteArray key = QByteArray::fromStdString(path).toLower();
-        if (root != registry::LocalMachine || access != registry::ReadAccess || !keys_.contains(key)) {
+        if (root != registry::LocalMachine || access != registry::ReadAccess || !keys_.contains(key))
             return registry::FileNotFound;
-        }
         open_.insert(opened = nextKey_++, key);
         return registry::Success;
     }
@@ -36,9 +35,8 @@ public:
                                 std::span<std::uint8_t> buffer, std::uint32_t &byteCount) override {
         const QMap<QByteArray, Value> values = keys_.value(open_.value(key));
         const auto value = values.constFind(QByteArray::fromStdString(valueName).toLower());
-        if (value == values.cend()) {
+        if (value == values.cend())
             return registry::FileNotFound;
-        }
         type = value->first;
         byteCount = static_cast<std::uint32_t>(value->second.size());
         const bool fits = byteCount <= buffer.size(); // else Windows leaves the buffer undefined
