@@ -20,11 +20,10 @@ WORDSNARL_TEST_PACKAGES="appstream desktop-file-utils binutils xvfb openbox xdot
 WORDSNARL_PACKAGE_PACKAGES="dpkg-dev file lintian"
 
 # Benchmarks (Google Benchmark; XCB's DAMAGE library and xvfb-run, which needs xauth, to time
-# windows on an X server); libFuzzer (clang); screenshots under a virtual X server, also in a
+# windows on an X server); screenshots under a virtual X server, also in a
 # dark theme; the Windows syntax check in CI; a fresh Debian for scripts/check-fresh-debian.sh
 # and scripts/measure-install-sizes.sh.
 WORDSNARL_BENCH_PACKAGES="libbenchmark-dev libxcb-damage0-dev xvfb xauth"
-WORDSNARL_FUZZ_PACKAGES="clang-14 libclang-rt-14-dev"
 WORDSNARL_SCREENSHOT_PACKAGES="xvfb xdotool imagemagick qt6ct"
 WORDSNARL_CI_PACKAGES="g++-mingw-w64-x86-64"
 WORDSNARL_FRESH_DEBIAN_PACKAGES="debootstrap"
