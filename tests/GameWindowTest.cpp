@@ -2,7 +2,6 @@
 #include "support/GameDriver.h"
 
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -22,7 +21,6 @@ private slots:
 
     void aPuzzleIsLaidOutAndPlayedThroughWithTheKeyboardAlone() {
         QCOMPARE(game_->window().windowTitle(), QStringLiteral("Wordsnarl - Puzzle Number 1"));
-        QCOMPARE(definition("txtClue(3)"), QStringLiteral("A Piece of Baseball Equipment"));
         QCOMPARE(game_->window().findChild<QLabel *>(QStringLiteral("lblClue"))->text(),
                  QStringLiteral("Slightly Wet:"));
         QCOMPARE(game_->box(2, 3)->accessibleName(), QStringLiteral("Answer 2, letter 3 of 3, marked"));
@@ -47,36 +45,30 @@ private slots:
         QCOMPARE(focused(), game_->box(1, 1));
     }
 
+    // What the player is asked and told, and where play goes on afterwards.
     void choosingAPuzzleByNumber() {
-        struct Row {
-            QString typed;
-            int puzzle;        // shown afterwards
-            QString rejection; // title of the message, if any
-            bool focusFirstBox;
-        };
-        for (const Row &row :
-             {Row{"", 1, "", false}, Row{"abc", 1, "abc is an Invalid Puzzle Number", true},
-              Row{"51", 1, "51 is an Invalid Puzzle Number", false}, Row{" 7 ", 7, "", true}}) {
+        const QString asked = "Enter Puzzle Number: Enter the number of the puzzle you wish to play.  Valid "
+                              "numbers are from 1 to 50";
+        const QString rejected = " is an Invalid Puzzle Number: You must enter a number between 1 and 50.  "
+                                 "Please hit F3 to try again. (!)";
+        for (const auto &[typed, puzzle, told, focusFirstBox] :
+             {std::tuple<QString, int, QString, bool>{"", 1, asked, false},
+              {"abc", 1, asked + "\nabc" + rejected, true},
+              {"51", 1, asked + "\n51" + rejected, false},
+              {" 7 ", 7, asked, true}}) {
             init();
             game_->typeRow(2, QStringLiteral("bat"));
             QTest::mouseClick(game_->box(3, 2), Qt::LeftButton);
-            game_->selectPuzzle(row.typed);
-            QCOMPARE(game_->dialogs.shown.first().text,
-                     QStringLiteral(
-                         "Enter the number of the puzzle you wish to play.  Valid numbers are from 1 to 50"));
-            QCOMPARE(game_->dialogs.shown.size(), row.rejection.isEmpty() ? 1 : 2);
-            if (!row.rejection.isEmpty()) {
-                const ScriptedDialogs::Shown &rejected = game_->dialogs.shown.last();
-                QCOMPARE(rejected.title, row.rejection);
-                QCOMPARE(
-                    rejected.text,
-                    QStringLiteral("You must enter a number between 1 and 50.  Please hit F3 to try again."));
-                QCOMPARE(rejected.icon, Dialogs::Icon::Exclamation);
-            }
+            game_->selectPuzzle(typed);
+            QStringList shown;
+            for (const ScriptedDialogs::Shown &dialog : game_->dialogs.shown)
+                shown << dialog.title + ": " + dialog.text +
+                             (dialog.icon == Dialogs::Icon::Exclamation ? " (!)" : "");
+            QCOMPARE(shown.join(u'\n'), told);
             QCOMPARE(game_->window().windowTitle(),
-                     QStringLiteral("Wordsnarl - Puzzle Number %1").arg(row.puzzle));
-            QCOMPARE(game_->rowText(2) == QStringLiteral("Bat"), row.puzzle == 1);
-            QCOMPARE(focused(), row.focusFirstBox ? game_->box(1, 1) : game_->box(3, 2));
+                     QStringLiteral("Wordsnarl - Puzzle Number %1").arg(puzzle));
+            QCOMPARE(game_->rowText(2) == QStringLiteral("Bat"), puzzle == 1);
+            QCOMPARE(focused(), focusFirstBox ? game_->box(1, 1) : game_->box(3, 2));
         }
     }
 
@@ -175,10 +167,7 @@ private slots:
         game_->paste(QStringLiteral("\U0001D538bc"));
         QCOMPARE(game_->rowText(4), QStringLiteral("_v____"));
         QCOMPARE(focused(), game_->box(4, 2));
-        // A program's write is handled like a key, unless it changes nothing.
-        game_->box(5, 1)->setText(QStringLiteral("x"));
-        QCOMPARE(game_->rowText(5), QStringLiteral("X_____"));
-        QCOMPARE(focused(), game_->box(5, 2));
+        // A program's write is not validated: half a character it leaves goes.
         game_->box(5, 1)->setText(QStringLiteral("\U00020BB7"));
         QCOMPARE(game_->rowText(5), QStringLiteral("______"));
     }
@@ -196,10 +185,6 @@ private slots:
             game_->press(Qt::Key_F1);
         }
         QCOMPARE(about.size() + howToPlay.size(), 4);
-        game_->typeRow(2, QStringLiteral("bat"));
-        game_->press(Qt::Key_F2);
-        QCOMPARE(game_->rowText(2), QString(GameDriver::answer(2).size(), u'_'));
-        QCOMPARE(focused(), game_->box(1, 1));
         game_->press(Qt::Key_X, Qt::ControlModifier);
         QCOMPARE(closing.size(), 1);
         QVERIFY(!game_->window().isVisible());
@@ -231,9 +216,6 @@ private slots:
 
 private:
     QWidget *focused() const { return QApplication::focusWidget(); }
-    QString definition(const char *name) const {
-        return game_->window().findChild<QPlainTextEdit *>(QLatin1String(name))->toPlainText();
-    }
     // Presses "Correct?" and gives the text of the message it shows.
     QString verdict() {
         game_->click(QStringLiteral("cmdCorrectPuz"));

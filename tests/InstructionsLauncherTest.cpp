@@ -30,8 +30,7 @@ int standInViewer(const QString &channelName) {
             show();
         }
     });
-    QObject::connect(&channel, &QLocalSocket::disconnected, qApp, &QCoreApplication::quit,
-                     Qt::QueuedConnection);
+    // A closed channel is an error too: the game has gone.
     QObject::connect(&channel, &QLocalSocket::errorOccurred, qApp, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     channel.setSocketOptions(instructions::SocketOptions);
@@ -53,11 +52,10 @@ class InstructionsLauncherTest : public QObject {
 private slots:
     void init() {
         folder_.emplace();
-        const QString viewer = qEnvironmentVariableIsSet("WORDSNARL_VIEWER")
-                                   ? qEnvironmentVariable("WORDSNARL_VIEWER")
-                                   : QCoreApplication::applicationFilePath();
+        const QString viewer =
+            qEnvironmentVariable("WORDSNARL_VIEWER", QCoreApplication::applicationFilePath());
         // The built viewer must have the name the game looks for.
-        QVERIFY(!qEnvironmentVariableIsSet("WORDSNARL_VIEWER") ||
+        QVERIFY(viewer == QCoreApplication::applicationFilePath() ||
                 QFileInfo(viewer).fileName() == instructions::ViewerProgramName);
         QVERIFY(QFile::link(viewer, path(instructions::ViewerProgramName)));
         // The viewer reports its captions on the game's standard error, which is a file here.
@@ -120,7 +118,6 @@ private slots:
             QSKIP("the stand-in viewer's case");
         qputenv(Hang, "1");
         launcher_->show();
-        QVERIFY(test::waitUntil([&] { return !processtree::childrenOf(ownPid()).isEmpty(); }));
         // The channel's name, from the stand-in's command line once it runs.
         QByteArrayList arguments;
         QVERIFY(test::waitUntil([&] {

@@ -7,9 +7,21 @@ set -euo pipefail
 game="$(realpath "$1")"
 here="$(dirname "$(realpath "$0")")"
 run="$(mktemp -d)"
-source "$here/private-desktop.sh"
+# Every program started in the background ends when the test ends.
+pids=()
+# start COMMAND...: runs it in the background until the test ends.
+start() { "$@" & pids+=($!); }
+# wait_for SECONDS COMMAND...: retries the command until it succeeds.
+wait_for() {
+    local deadline=$((SECONDS + $1)); shift
+    until "$@" >/dev/null 2>&1; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
+wm_running() { [[ "$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null)" == *"window id"* ]]; }
 cleanup() {
-    end_all
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
     kill "$(cat "$run/runtime/speech-dispatcher/pid/speech-dispatcher.pid" 2>/dev/null)" 2>/dev/null || true
     wait 2>/dev/null || true
     rm -rf "$run"
@@ -24,7 +36,12 @@ cp -r "$here/speech-dispatcher" "$XDG_CONFIG_HOME/"
 printf '%s\n' 'from orca import debug' 'debug.debugFile.reconfigure(line_buffering=True)' \
     >"$XDG_DATA_HOME/orca/orca-customizations.py"
 
-start_desktop "$run"
+# A private X server, whose display number it writes itself, with a window manager.
+start Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$run/display" 2>"$run/xvfb.log"
+wait_for 10 test -s "$run/display" || { echo "FAIL: no X server" >&2; exit 1; }
+export DISPLAY=":$(cat "$run/display")"
+start openbox --sm-disable >"$run/openbox.log" 2>&1
+wait_for 10 wm_running || { echo "FAIL: no window manager" >&2; exit 1; }
 dbus-daemon --session --fork --print-address=3 --print-pid=4 3>"$run/bus" 4>"$run/bus.pid"
 pids+=("$(cat "$run/bus.pid")")
 export DBUS_SESSION_BUS_ADDRESS="$(cat "$run/bus")"
