@@ -108,8 +108,7 @@ private slots:
             s.registry.setValue("SOFTWARE\\Microsoft\\Shared Tools Location", type == -3 ? "other" : "MSINFO",
                                 {registry::Sz, "C:\\MSInfo"});
             s.system.normalFiles = type < -1 ? QStringList() : QStringList{FolderTool};
-            s.system.startablePrograms = attempted;
-            s.system.startablePrograms.removeAll(Broken);
+            s.system.startablePrograms = attempted == QStringList{Broken} ? QStringList() : attempted;
             QTest::mouseClick(openAbout()->findChild<QWidget *>("cmdSysInfo"), Qt::LeftButton);
             QCOMPARE(s.system.startAttempts, attempted);
             QCOMPARE(s.dialogs.shown.size(), int(s.system.startablePrograms.isEmpty()));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAccessible>
+#include <QDebug>
 #include <QStringList>
 #include <QWidget>
 
@@ -8,7 +9,7 @@
 // on, and which of them have no name to speak.
 struct AccessibleControls {
     int count = 0;
-    QStringList unnamed; // "objectName (role)" of each control without a name
+    QStringList unnamed; // the role, class and object name of each control without a name
 };
 
 inline void walkAccessibleTree(QAccessibleInterface *node, AccessibleControls &found) {
@@ -18,9 +19,7 @@ inline void walkAccessibleTree(QAccessibleInterface *node, AccessibleControls &f
     if (!node || node->state().invisible)
         return;
     if (landedOn.contains(node->role()) && ++found.count && node->text(QAccessible::Name).trimmed().isEmpty())
-        found.unnamed << QStringLiteral("%1 (role %2)")
-                             .arg(node->object() ? node->object()->objectName() : QStringLiteral("?"))
-                             .arg(node->role());
+        found.unnamed << QDebug::toString(node->role()) + QDebug::toString(node->object());
     for (int i = 0; i < node->childCount(); ++i)
         walkAccessibleTree(node->child(i), found);
 }

@@ -14,8 +14,7 @@ public:
 
     struct Shown {
         Kind kind;
-        QString text;
-        QString title;
+        QString text, title;
         Icon icon;
     };
 
