@@ -83,7 +83,9 @@ private slots:
             QCOMPARE(game_->rowText(2), shown);
             QCOMPARE(focused(), focus);
         }
-        QCOMPARE(hint->accessibleDescription(), QStringLiteral("Hint: B.")); // what a screen reader tells
+        // What a screen reader tells of the button.
+        QCOMPARE(hint->accessibleName() + ": " + hint->accessibleDescription(),
+                 "Hint for answer 2: Hint: B.");
         for (const char *shown : {"M____", "Mo___", "Moi__", "Mois_", "Moist", "M____"}) {
             game_->click(QStringLiteral("cmdClueHint"));
             QCOMPARE(game_->rowText(6), QString::fromLatin1(shown));
@@ -116,6 +118,7 @@ private slots:
         // The hint counts start again with the next puzzle.
         game_->press(Qt::Key_F2);
         game_->selectPuzzle(QStringLiteral("1"));
+        QCOMPARE(hint->accessibleDescription(), QStringLiteral("Ctrl+H in the row gives this hint"));
         game_->click(QStringLiteral("cmdHint(2)"));
         QCOMPARE(game_->rowText(2), QStringLiteral("B__"));
     }
