@@ -92,10 +92,9 @@ private slots:
     void systemInfoStartsTheToolOrShowsOneMessage() {
         const QByteArray longest(1024, 'x');
         for (const auto &[type, bytes, attempted] :
-             {std::tuple<int, QByteArray, QStringList>{
-                  registry::Sz, QByteArray("t\0\0", 3), {"t" + QString(QChar())}},
-              {registry::Sz, Broken.toLatin1(), {Broken}}, // no closing zero byte, and will not start
-              {registry::Sz, longest, {longest}},
+             {std::tuple<int, QByteArray, QStringList>{registry::Sz, longest, {longest}},
+              {registry::Sz, QByteArray("t\0\0", 3), {"t" + QString(QChar())}},
+              {registry::Sz, Broken.toLatin1(), {Broken}},  // no closing zero byte, and will not start
               {registry::Sz, longest + '\0', {FolderTool}}, // 1025 bytes count as missing
               {registry::Sz, "", {}},                       // unreadable: the folder is not tried
               {registry::Dword, QByteArray("\x01\x82\x03\0", 4), {"229889"}}, // lowest byte first

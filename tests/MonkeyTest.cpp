@@ -60,6 +60,7 @@ private:
     }
 
     QString play(GameDriver &game) {
+        game.dialogs = ScriptedDialogs(); // no answer or record left from an earlier action
         const int choice = below(100);
         const auto row = static_cast<std::int16_t>(1 + below(6));
         if (choice < 40) {
@@ -95,11 +96,9 @@ private:
         }
         if (choice < 94) {
             const QString typed = below(2) ? QString::number(below(60) - 5) : unusual();
-            game.dialogs.typedTexts.clear();
             game.selectPuzzle(typed);
             return "F3 with " + typed;
         }
-        game.dialogs.yesNoAnswers.clear();
         game.dialogs.yesNoAnswers.enqueue(below(2) == 1);
         game.click(QStringLiteral("cmdCorrectPuz"));
         return QStringLiteral("Correct?");
