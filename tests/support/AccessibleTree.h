@@ -19,7 +19,7 @@ inline void walkAccessibleTree(QAccessibleInterface *node, AccessibleControls &f
     if (!node || node->state().invisible)
         return;
     if (landedOn.contains(node->role()) && ++found.count && node->text(QAccessible::Name).trimmed().isEmpty())
-        found.unnamed << QDebug::toString(node->role()) + QDebug::toString(node->object());
+        found.unnamed << QDebug::toString(node->role()) + ' ' + QDebug::toString(node->object());
     for (int i = 0; i < node->childCount(); ++i)
         walkAccessibleTree(node->child(i), found);
 }
