@@ -36,9 +36,8 @@ public:
         dialogs.typedTexts.enqueue(typed);
         press(Qt::Key_F3);
     }
-    void click(const QString &control) {
-        QTest::mouseClick(window_->findChild<QWidget *>(control), Qt::LeftButton);
-    }
+    QWidget *control(const QString &name) const { return window_->findChild<QWidget *>(name); }
+    void click(const QString &name) { QTest::mouseClick(control(name), Qt::LeftButton); }
 
     // A row's box (rows 1 to 5 are the answers, 6 the final row); nullptr past the row's end.
     QLineEdit *box(std::int16_t row, std::int16_t index) const {
@@ -52,6 +51,13 @@ public:
         for (std::int16_t index = 1; const QLineEdit *letter = box(row, index); ++index)
             text += letter->text().isEmpty() ? QStringLiteral("_") : letter->text();
         return text;
+    }
+    // Every row's letters, the final row last.
+    QString board() const {
+        QStringList rows;
+        for (std::int16_t row = 1; row <= 6; ++row)
+            rows << rowText(row);
+        return rows.join(u' ');
     }
     void paste(const QString &text) {
         QGuiApplication::clipboard()->setText(text);
