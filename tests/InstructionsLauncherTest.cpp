@@ -93,21 +93,18 @@ private slots:
 
         ::kill(static_cast<pid_t>(first[0]), SIGKILL);
         const int before = timesShown();
-        QVERIFY(test::waitUntil(
-            [&] {
-                launcher_->show();
-                const QList<qint64> viewers = processtree::childrenOf(ownPid());
-                return timesShown() > before && viewers.size() == 1 && viewers != first;
-            },
-            30000));
+        const auto replaced = [&] {
+            launcher_->show();
+            const QList<qint64> viewers = processtree::childrenOf(ownPid());
+            return timesShown() > before && viewers.size() == 1 && viewers != first;
+        };
+        QVERIFY(test::waitUntil(replaced, 30000));
         QVERIFY(system_.openedUrls.isEmpty() && dialogs_.shown.isEmpty());
 
         const QList<qint64> started = processtree::descendantsOf(ownPid());
         launcher_.reset();
-        const auto allGone = [&] {
-            return std::none_of(started.begin(), started.end(), processtree::isAlive);
-        };
-        QVERIFY2(test::waitUntil(allGone), "the viewer or a process of its web engine outlived the game");
+        QVERIFY2(test::waitUntil([&] { return std::ranges::none_of(started, processtree::isAlive); }),
+                 "the viewer or a process of its web engine outlived the game");
     }
 
     // A viewer that never follows the game is stopped after ten seconds and the
@@ -132,18 +129,16 @@ private slots:
         intruder.connectToServer(channelName);
         QVERIFY(test::waitUntil([&] { return intruder.state() == QLocalSocket::UnconnectedState; }));
         QCOMPARE(intruder.error(), QLocalSocket::PeerClosedError);
-        const QStringList leftOver =
-            QDir(QDir::tempPath()).entryList({QStringLiteral("wordsnarl-instructions-%1-*").arg(ownPid())});
-        QVERIFY2(leftOver.isEmpty(), qPrintable(leftOver.join(u' ')));
+        QVERIFY(
+            QDir::temp().entryList({QStringLiteral("wordsnarl-instructions-%1-*").arg(ownPid())}).isEmpty());
 
         QVERIFY(test::waitUntil([&] { return system_.openedUrls.size() == 1; }, 15000));
         QVERIFY(test::waitUntil([&] { return processtree::descendantsOf(ownPid()).isEmpty(); }));
         launcher_->show();
         QVERIFY(test::waitUntil([&] { return !processtree::childrenOf(ownPid()).isEmpty(); }));
-        QElapsedTimer clock;
-        clock.start();
+        const QDeadlineTimer fiveSeconds(5000);
         launcher_.reset();
-        QVERIFY(clock.elapsed() < 5000 && processtree::descendantsOf(ownPid()).isEmpty());
+        QVERIFY(!fiveSeconds.hasExpired() && processtree::descendantsOf(ownPid()).isEmpty());
         qunsetenv(Hang);
     }
 
@@ -151,21 +146,20 @@ private slots:
     // or names its path; a viewer that keeps failing at once, or hanging, is
     // given up.
     void withoutAWorkingViewerThePageIsShownElsewhere() {
-        struct Row {
-            QByteArray viewer; // its script; empty: no viewer at all
-            bool browser;
-            qint64 viewerStarts; // for five requests
-        };
-        for (const Row &row :
-             {Row{"", true, 0}, Row{"#!/bin/sh\necho >>\"$0.starts\"\nexit 1\n", true, 3},
-              Row{"#!/bin/sh\necho >>\"$0.starts\"\nexec sleep 60\n", true, 3}, Row{"", false, 0}}) {
+        // The viewer's script (empty: no viewer at all), whether a browser opens
+        // the page, and how many times five requests start the viewer.
+        for (const auto &[viewer, browser, viewerStarts] :
+             {std::tuple<QByteArray, bool, qint64>{"", true, 0},
+              {"#!/bin/sh\necho >>\"$0.starts\"\nexit 1\n", true, 3},
+              {"#!/bin/sh\necho >>\"$0.starts\"\nexec sleep 60\n", true, 3},
+              {"", false, 0}}) {
             cleanup();
             init();
             launcher_.emplace(folder_->path(), system_, dialogs_, std::chrono::milliseconds(300));
             QVERIFY(QFile::remove(path(instructions::ViewerProgramName)));
-            if (!row.viewer.isEmpty())
-                writeViewer(row.viewer);
-            system_.urlsOpen = row.browser;
+            if (!viewer.isEmpty())
+                writeViewer(viewer);
+            system_.urlsOpen = browser;
             const QString page = path(instructions::PageFileName);
             for (int i = 1; i <= 5; ++i) {
                 launcher_->show();
@@ -173,9 +167,9 @@ private slots:
                          "How To Play showed nothing");
             }
             QCOMPARE(system_.openedUrls.last(), QUrl::fromLocalFile(page));
-            QCOMPARE(dialogs_.shown.size(), row.browser ? 0 : 5);
-            QVERIFY(row.browser || dialogs_.shown.last().text.endsWith("\n\n" + page));
-            QCOMPARE(QFile(path(instructions::ViewerProgramName) + ".starts").size(), row.viewerStarts);
+            QCOMPARE(dialogs_.shown.size(), browser ? 0 : 5);
+            QVERIFY(browser || dialogs_.shown.last().text.endsWith("\n\n" + page));
+            QCOMPARE(QFile(path(instructions::ViewerProgramName) + ".starts").size(), viewerStarts);
             QVERIFY(test::waitUntil([] { return processtree::descendantsOf(ownPid()).isEmpty(); }));
         }
     }
