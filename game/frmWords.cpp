@@ -136,7 +136,6 @@ void frmWords::describeHintButtons() {
 // not leave the row for it; a typed "?" stays a letter like any other.
 QAction *frmWords::createHintKey() {
     auto *key = new QAction(this);
-    key->setObjectName(QStringLiteral("actHintKey"));
     key->setShortcut(Qt::CTRL | Qt::Key_H);
     key->setShortcutContext(Qt::WindowShortcut);
     connect(key, &QAction::triggered, this, &frmWords::hintForFocusedRow);

@@ -57,7 +57,7 @@ private slots:
               {"51", 1, asked + "\n51" + rejected, false},
               {" 7 ", 7, asked, true}}) {
             init();
-            game_->typeRow(2, QStringLiteral("bat"));
+            game_->typeRow(1, QStringLiteral("firm"));
             QTest::mouseClick(game_->box(3, 2), Qt::LeftButton);
             game_->selectPuzzle(typed);
             QStringList shown;
@@ -67,8 +67,10 @@ private slots:
             QCOMPARE(shown.join(u'\n'), told);
             QCOMPARE(game_->window().windowTitle(),
                      QStringLiteral("Wordsnarl - Puzzle Number %1").arg(puzzle));
-            QCOMPARE(game_->rowText(2) == QStringLiteral("Bat"), puzzle == 1);
+            QCOMPARE(game_->rowText(1) == QStringLiteral("Firm"), puzzle == 1);
             QCOMPARE(focused(), focusFirstBox ? game_->box(1, 1) : game_->box(3, 2));
+            // A box the game gives the focus to is selected, so the next key replaces its letter.
+            QCOMPARE(focused()->property("selectedText").toString(), focused()->property("text").toString());
         }
     }
 
