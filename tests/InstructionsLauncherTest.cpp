@@ -64,7 +64,10 @@ private slots:
             ::open(QFile::encodeName(path("log")).constData(), O_WRONLY | O_CREAT | O_APPEND, 0600);
         standardError_ = ::dup(STDERR_FILENO);
         QVERIFY(log >= 0 && ::dup2(log, STDERR_FILENO) >= 0 && ::close(log) == 0);
-        launcher_.emplace(folder_->path(), system_, dialogs_);
+        // The stand-in connects within a second even under a sanitizer; a short deadline lets
+        // the checks outlast it.
+        launcher_.emplace(folder_->path(), system_, dialogs_,
+                          std::chrono::seconds(qEnvironmentVariableIsSet("WORDSNARL_VIEWER") ? 10 : 3));
     }
     void cleanup() {
         launcher_.reset();
@@ -88,7 +91,7 @@ private slots:
                      return timesShown() > 1;
                  }),
                  "a request did not reach the running viewer");
-        QTest::qWait(500);
+        QTest::qWait(3500); // a viewer that has connected is not given up at its deadline
         QCOMPARE(processtree::childrenOf(ownPid()), first);
 
         ::kill(static_cast<pid_t>(first[0]), SIGKILL);
@@ -114,6 +117,7 @@ private slots:
         if (qEnvironmentVariableIsSet("WORDSNARL_VIEWER"))
             QSKIP("the stand-in viewer's case");
         qputenv(Hang, "1");
+        launcher_.emplace(folder_->path(), system_, dialogs_);
         launcher_->show();
         // The channel's name, from the stand-in's command line once it runs.
         QByteArrayList arguments;
