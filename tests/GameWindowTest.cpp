@@ -25,6 +25,8 @@ private slots:
                  QStringLiteral("Slightly Wet:"));
         QCOMPARE(game_->box(2, 3)->accessibleName(), QStringLiteral("Answer 2, letter 3 of 3, marked"));
         QCOMPARE(game_->box(6, 1)->accessibleName(), QStringLiteral("Final answer, letter 1 of 5"));
+        QCOMPARE(game_->control("txtClue(2)")->accessibleName(),
+                 QStringLiteral("Answer 2, first definition"));
         QVERIFY(walkAccessibleTree(game_->window()).unnamed.isEmpty());
         QCOMPARE(focused(), game_->box(1, 1));
         QCOMPARE(game_->board(), QStringLiteral("____ ___ ____ ______ ______ _____"));
