@@ -27,6 +27,8 @@ private slots:
         QCOMPARE(game_->box(6, 1)->accessibleName(), QStringLiteral("Final answer, letter 1 of 5"));
         QCOMPARE(game_->control("txtClue(2)")->accessibleName(),
                  QStringLiteral("Answer 2, first definition"));
+        const QRect hint = game_->control("cmdHint(2)")->geometry(), first = game_->box(2, 1)->geometry();
+        QVERIFY(hint.right() < first.left() && hint.top() == first.top()); // the row's ? leads it
         QVERIFY(walkAccessibleTree(game_->window()).unnamed.isEmpty());
         QCOMPARE(focused(), game_->box(1, 1));
         QCOMPARE(game_->board(), QStringLiteral("____ ___ ____ ______ ______ _____"));
